@@ -1,0 +1,23 @@
+#include "core/numeric.h"
+
+#include <algorithm>
+#include <cmath>
+
+int32_t roundi(float x) {
+  return static_cast<int32_t>(x >= 0.0f ? x + 0.5f : x - 0.5f);
+}
+
+float wrapf(float a, float b) {
+  float r = std::fmod(a, b);
+  if (r < 0.0f) r += b;
+  return r;
+}
+
+float clampf(float low, float x, float high) { return std::max(low, std::min(x, high)); }
+
+float approachf(float current, float target, float step) {
+  const float s = std::fabs(step);
+  if (target > current) return std::min(target, current + s);
+  if (target < current) return std::max(target, current - s);
+  return current;
+}

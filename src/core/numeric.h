@@ -1,0 +1,13 @@
+// Numeric helpers shared by the whole program. All arithmetic is in float.
+#pragma once
+
+#include <cstdint>
+
+// Nearest integer, halves away from zero.
+int32_t roundi(float x);
+// Remainder of a / b with the sign of a, made non-negative by adding b.
+float wrapf(float a, float b);
+// max(low, min(x, high)).
+float clampf(float low, float x, float high);
+// `current` moved toward `target` by at most |step|, never past it.
+float approachf(float current, float target, float step);

@@ -1,0 +1,42 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+TClock* installed = nullptr;
+}
+
+int32_t TSystemClock::milliseconds() {
+  using namespace std::chrono;
+  static const steady_clock::time_point start = steady_clock::now();
+  const auto ms = duration_cast<std::chrono::milliseconds>(steady_clock::now() - start).count();
+  return static_cast<int32_t>(static_cast<uint32_t>(ms));
+}
+
+void TSystemClock::sleep(int32_t ms) {
+  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void TManualClock::sleep(int32_t ms) {
+  ++_sleepCalls;
+  if (ms <= 0) return;
+  _slept += ms;
+  advance(ms);
+}
+
+void TManualClock::advance(int32_t ms) {
+  // Wrap like a 32-bit hardware counter, without signed overflow.
+  _now = static_cast<int32_t>(static_cast<uint32_t>(_now) + static_cast<uint32_t>(ms));
+}
+
+void SetClock(TClock* clock) { installed = clock; }
+
+TClock& CurrentClock() {
+  static TSystemClock systemClock;
+  return installed ? *installed : systemClock;
+}
+
+int32_t Milliseconds() { return CurrentClock().milliseconds(); }
+
+void Sleep(int32_t ms) { CurrentClock().sleep(ms); }

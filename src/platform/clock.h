@@ -1,0 +1,47 @@
+// The millisecond clock and sleeping. Everything that measures time asks the
+// current clock, so tests and deterministic runs can replace it.
+#pragma once
+
+#include <cstdint>
+
+class TClock {
+ public:
+  virtual ~TClock() = default;
+  // Milliseconds since an arbitrary start, as a 32-bit counter that wraps.
+  virtual int32_t milliseconds() = 0;
+  virtual void sleep(int32_t ms) = 0;
+};
+
+// Real time from the operating system.
+class TSystemClock final : public TClock {
+ public:
+  int32_t milliseconds() override;
+  void sleep(int32_t ms) override;
+};
+
+// Time that moves only when told to: sleeping advances it instead of waiting.
+// Tests step it by hand; the "-fixedtime" switch runs the program on it so that
+// every frame is exactly one frame period long.
+class TManualClock final : public TClock {
+ public:
+  explicit TManualClock(int32_t start = 0) : _now(start) {}
+  int32_t milliseconds() override { return _now; }
+  void sleep(int32_t ms) override;
+  void advance(int32_t ms);
+  void set(int32_t ms) { _now = ms; }
+  int64_t sleptTotal() const { return _slept; }
+  int32_t sleepCalls() const { return _sleepCalls; }
+
+ private:
+  int32_t _now;
+  int64_t _slept = 0;
+  int32_t _sleepCalls = 0;
+};
+
+// The clock in use (the system clock unless replaced). Passing nullptr restores
+// the system clock. The caller keeps ownership of the clock it installs.
+void SetClock(TClock* clock);
+TClock& CurrentClock();
+
+int32_t Milliseconds();
+void Sleep(int32_t ms);

@@ -1,0 +1,7 @@
+// Moving SDL's events into the platform queue.
+#pragma once
+
+// Drains SDL's queue, translating each event into the game's event records.
+void PumpSdlEvents();
+// Frees the system pointer shapes.
+void ShutdownSdlPointers();

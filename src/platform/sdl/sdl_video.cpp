@@ -1,0 +1,214 @@
+#include <cstdlib>
+
+#include "platform/event.h"
+#include "platform/log.h"
+#include "platform/process.h"
+#include "platform/sdl/sdl_context.h"
+#include "platform/sdl/sdl_events.h"
+
+namespace {
+
+struct VideoState {
+  bool initialised = false;
+  bool headlessDecided = false;
+  bool headless = false;
+  TGraphicsPtr current;
+  int32_t clsRed = 0, clsGreen = 0, clsBlue = 0;
+  bool minimized = false;
+};
+
+VideoState& video() {
+  static VideoState v;
+  return v;
+}
+
+bool envSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+bool envTrue(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value && std::string(value) != "0";
+}
+
+}  // namespace
+
+TGraphics::~TGraphics() { close(); }
+
+void TGraphics::close() {
+  if (renderer) SDL_DestroyRenderer(renderer);
+  if (window) SDL_DestroyWindow(window);
+  renderer = nullptr;
+  window = nullptr;
+}
+
+void SetHeadless(bool headless) {
+  video().headless = headless;
+  video().headlessDecided = true;
+}
+
+bool IsHeadless() {
+  VideoState& v = video();
+  if (!v.headlessDecided) {
+    v.headless = envTrue("VANDRELL_HEADLESS") ||
+                 (!envSet("SDL_VIDEODRIVER") && !envSet("DISPLAY") && !envSet("WAYLAND_DISPLAY"));
+    v.headlessDecided = true;
+  }
+  return v.headless;
+}
+
+bool EnsureSdlVideo() {
+  VideoState& v = video();
+  if (v.initialised) return true;
+  if (IsHeadless()) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+  }
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    DebugLog(std::string("Video init failed: ") + SDL_GetError());
+    return false;
+  }
+  v.initialised = true;
+  SetEventPump(PumpSdlEvents);
+  SDL_StartTextInput();
+  return true;
+}
+
+TGraphicsPtr CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz, int32_t flags) {
+  if (width <= 0 || height <= 0 || !EnsureSdlVideo()) return nullptr;
+  Uint32 windowFlags = SDL_WINDOW_SHOWN;
+  if (depth > 0) windowFlags |= SDL_WINDOW_FULLSCREEN;
+  auto g = std::make_shared<TGraphics>();
+  g->window = SDL_CreateWindow(AppTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                               windowFlags);
+  if (!g->window) {
+    DebugLog(std::string("Cannot open a window: ") + SDL_GetError());
+    return nullptr;
+  }
+  if (depth > 0) {
+    SDL_DisplayMode wanted{depth == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888, width, height, hertz,
+                           nullptr};
+    SDL_DisplayMode closest;
+    if (SDL_GetClosestDisplayMode(0, &wanted, &closest)) SDL_SetWindowDisplayMode(g->window, &closest);
+  }
+  if (!IsHeadless()) g->renderer = SDL_CreateRenderer(g->window, -1, SDL_RENDERER_ACCELERATED);
+  if (!g->renderer) g->renderer = SDL_CreateRenderer(g->window, -1, SDL_RENDERER_SOFTWARE);
+  if (!g->renderer) {
+    DebugLog(std::string("Cannot create a renderer: ") + SDL_GetError());
+    return nullptr;
+  }
+  g->width = width;
+  g->height = height;
+  g->depth = depth;
+  (void)flags;  // every context is double buffered
+  SDL_SetRenderDrawBlendMode(g->renderer, SDL_BLENDMODE_BLEND);
+  return g;
+}
+
+void CloseGraphics(const TGraphicsPtr& graphics) {
+  const TGraphicsPtr closing = graphics;  // `graphics` may be the current one itself
+  if (!closing) return;
+  if (video().current == closing) video().current.reset();
+  closing->close();
+}
+
+void SetGraphics(const TGraphicsPtr& graphics) { video().current = graphics; }
+
+const TGraphicsPtr& CurrentGraphics() { return video().current; }
+
+int32_t GraphicsWidth() { return video().current ? video().current->width : 0; }
+int32_t GraphicsHeight() { return video().current ? video().current->height : 0; }
+
+std::vector<TGraphicsMode> GraphicsModes() {
+  std::vector<TGraphicsMode> modes;
+  if (!EnsureSdlVideo()) return modes;
+  const int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+    const int bits = static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+    modes.push_back({mode.w, mode.h, bits == 24 ? 32 : bits, mode.refresh_rate});
+  }
+  return modes;
+}
+
+int32_t DesktopWidth() {
+  SDL_DisplayMode mode;
+  if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
+  return mode.w;
+}
+
+int32_t DesktopHeight() {
+  SDL_DisplayMode mode;
+  if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
+  return mode.h;
+}
+
+void Flip(int32_t sync) {
+  TGraphics* g = video().current.get();
+  if (!g || !g->renderer) return;
+  const bool wantSync = sync != 0;
+  if (wantSync != g->vsync) {
+    SDL_RenderSetVSync(g->renderer, wantSync ? 1 : 0);
+    g->vsync = wantSync;
+  }
+  SDL_RenderPresent(g->renderer);
+}
+
+void Cls() {
+  TGraphics* g = video().current.get();
+  if (!g || !g->renderer) return;
+  VideoState& v = video();
+  Uint8 r, gr, b, a;
+  SDL_GetRenderDrawColor(g->renderer, &r, &gr, &b, &a);
+  SDL_SetRenderDrawColor(g->renderer, v.clsRed, v.clsGreen, v.clsBlue, 255);
+  SDL_RenderClear(g->renderer);
+  SDL_SetRenderDrawColor(g->renderer, r, gr, b, a);
+}
+
+void SetClsColor(int32_t red, int32_t green, int32_t blue) {
+  video().clsRed = red & 255;
+  video().clsGreen = green & 255;
+  video().clsBlue = blue & 255;
+}
+
+void GetClsColor(int32_t& red, int32_t& green, int32_t& blue) {
+  red = video().clsRed;
+  green = video().clsGreen;
+  blue = video().clsBlue;
+}
+
+void SetWindowCaption(const std::string& caption) {
+  if (video().current && video().current->window) SDL_SetWindowTitle(video().current->window, caption.c_str());
+}
+
+void MinimizeWindow() {
+  if (video().current && video().current->window) SDL_MinimizeWindow(video().current->window);
+  video().minimized = true;
+}
+
+void RestoreWindow() {
+  if (video().current && video().current->window) SDL_RestoreWindow(video().current->window);
+  video().minimized = false;
+}
+
+bool WindowMinimized() { return video().minimized; }
+
+intptr_t WindowHandle() {
+  return video().current ? reinterpret_cast<intptr_t>(video().current->window) : 0;
+}
+
+void ShutdownPlatform() {
+  VideoState& v = video();
+  if (v.current) CloseGraphics(v.current);
+  if (v.initialised) {
+    SetEventPump(nullptr);
+    ShutdownSdlPointers();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    v.initialised = false;
+  }
+  SDL_Quit();
+}

@@ -1,0 +1,57 @@
+// The window and its graphics context.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TGraphicsMode {
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t depth = 0;
+  int32_t hertz = 0;
+};
+
+// One window (depth 0) or full-screen display (depth > 0) with its renderer.
+// The platform implementation defines it; callers hold it by pointer.
+class TGraphics;
+using TGraphicsPtr = std::shared_ptr<TGraphics>;
+
+// Without a display (or when VANDRELL_HEADLESS is set, or after
+// SetHeadless(true) before the first window) the platform runs on the dummy
+// video driver with the software renderer.
+void SetHeadless(bool headless);
+bool IsHeadless();
+
+// Null on failure (the reason goes to the debug log). Flags: 2 = back buffer.
+TGraphicsPtr CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz, int32_t flags);
+// Closes the window (or restores the display); the current context becomes
+// none when it was this one.
+void CloseGraphics(const TGraphicsPtr& graphics);
+void SetGraphics(const TGraphicsPtr& graphics);
+const TGraphicsPtr& CurrentGraphics();
+// Size of the current context in pixels, 0 when there is none.
+int32_t GraphicsWidth();
+int32_t GraphicsHeight();
+std::vector<TGraphicsMode> GraphicsModes();
+
+int32_t DesktopWidth();
+int32_t DesktopHeight();
+
+// Presents the back buffer; with sync 1 waits for the display refresh.
+void Flip(int32_t sync);
+// Fills the back buffer with the clear colour.
+void Cls();
+void SetClsColor(int32_t red, int32_t green, int32_t blue);
+void GetClsColor(int32_t& red, int32_t& green, int32_t& blue);
+
+void SetWindowCaption(const std::string& caption);
+void MinimizeWindow();
+void RestoreWindow();
+bool WindowMinimized();
+// The native handle of the active window, 0 when there is none.
+intptr_t WindowHandle();
+
+// Releases the window system; called once when the program ends.
+void ShutdownPlatform();

@@ -1,0 +1,22 @@
+// Installs a hand-stepped clock for the lifetime of a test and empties the
+// event queue before and after it.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/event.h"
+
+class ManualTime {
+ public:
+  explicit ManualTime(int32_t start = 1000) : clock(start) {
+    SetClock(&clock);
+    ClearEvents();
+  }
+  ~ManualTime() {
+    SetClock(nullptr);
+    ClearEvents();
+  }
+  ManualTime(const ManualTime&) = delete;
+  ManualTime& operator=(const ManualTime&) = delete;
+
+  TManualClock clock;
+};
