@@ -49,6 +49,8 @@ void tAutomation::start() {
     _clock = std::make_unique<TManualClock>();
     SetClock(_clock.get());
   }
+  // The recorder comes first so that it also sees the replayed first frame.
+  if (!_recordPath.empty()) _recorder = TInputRecorder::Create(_recordPath);
   if (!_replayPath.empty()) {
     _replay = TInputReplay::Load(_replayPath);
     if (_replay) {
@@ -56,7 +58,6 @@ void tAutomation::start() {
       _replay->feed(0);
     }
   }
-  if (!_recordPath.empty()) _recorder = TInputRecorder::Create(_recordPath);
 }
 
 bool tAutomation::endFrame() {
