@@ -18,6 +18,27 @@ struct TGraphicsMode {
 class TGraphics;
 using TGraphicsPtr = std::shared_ptr<TGraphics>;
 
+// Renderer back ends. Each names itself: "OpenGL", "DirectX7", "DirectX9",
+// "Software". OpenGL is SDL's OpenGL renderer; the two Direct3D choices stand
+// for the platform's other accelerated renderers (Direct3D where it exists,
+// OpenGL ES elsewhere); the software renderer serves headless runs.
+constexpr int32_t GFXDRIVER_DEFAULT = 0;  // the best the machine offers
+constexpr int32_t GFXDRIVER_OPENGL = 1;
+constexpr int32_t GFXDRIVER_DIRECTX7 = 2;
+constexpr int32_t GFXDRIVER_DIRECTX9 = 3;
+constexpr int32_t GFXDRIVER_SOFTWARE = 4;
+
+// Selects the back end of the contexts created from now on. One that the
+// machine lacks is replaced by the default, with a log line.
+void SetGraphicsDriver(int32_t driver);
+// The selected back end after that replacement (never GFXDRIVER_DEFAULT).
+int32_t GraphicsDriver();
+// The name of the back end of the current context (the one actually in use,
+// which may differ from the selection when creating it failed), or of the
+// selected back end when there is no context.
+std::string GraphicsDriverName();
+std::string GraphicsDriverName(int32_t driver);
+
 // Without a display (or when VANDRELL_HEADLESS is set, or after
 // SetHeadless(true) before the first window) the platform runs on the dummy
 // video driver with the software renderer.

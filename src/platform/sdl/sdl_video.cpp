@@ -1,5 +1,7 @@
 #include <cstdlib>
+#include <cstring>
 
+#include "platform/draw.h"
 #include "platform/event.h"
 #include "platform/log.h"
 #include "platform/process.h"
@@ -10,6 +12,7 @@ namespace {
 
 struct VideoState {
   bool initialised = false;
+  int32_t driver = GFXDRIVER_DEFAULT;  // selected back end, resolved when first needed
   bool headlessDecided = false;
   bool headless = false;
   TGraphicsPtr current;
@@ -32,7 +35,106 @@ bool envTrue(const char* name) {
   return value && *value && std::string(value) != "0";
 }
 
+// The SDL renderers behind each back end, best first. The two Direct3D
+// choices use Direct3D where SDL has it and OpenGL ES elsewhere.
+std::vector<const char*> sdlRenderers(int32_t driver) {
+  switch (driver) {
+    case GFXDRIVER_OPENGL:
+      return {"opengl"};
+    case GFXDRIVER_DIRECTX9:
+      return {"direct3d11", "direct3d", "opengles2"};
+    case GFXDRIVER_DIRECTX7:
+      return {"direct3d", "opengles2", "opengles"};
+    case GFXDRIVER_SOFTWARE:
+      return {"software"};
+    default:
+      return {};
+  }
+}
+
+// Index of an SDL renderer compiled into this SDL, -1 when it is not.
+int sdlRendererIndex(const char* name) {
+  const int count = SDL_GetNumRenderDrivers();
+  for (int i = 0; i < count; ++i) {
+    SDL_RendererInfo info;
+    if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, name) == 0) return i;
+  }
+  return -1;
+}
+
+// Headless runs have the software renderer only.
+bool driverAvailable(int32_t driver) {
+  if (IsHeadless() && driver != GFXDRIVER_SOFTWARE) return false;
+  for (const char* name : sdlRenderers(driver))
+    if (sdlRendererIndex(name) >= 0) return true;
+  return false;
+}
+
+int32_t defaultDriver() {
+#ifdef _WIN32
+  constexpr int32_t order[] = {GFXDRIVER_DIRECTX9, GFXDRIVER_OPENGL, GFXDRIVER_DIRECTX7};
+#else
+  constexpr int32_t order[] = {GFXDRIVER_OPENGL, GFXDRIVER_DIRECTX9, GFXDRIVER_DIRECTX7};
+#endif
+  for (int32_t driver : order)
+    if (driverAvailable(driver)) return driver;
+  return GFXDRIVER_SOFTWARE;
+}
+
+// A renderer of the back end; null when none of its SDL renderers starts on
+// this window, or when SDL quietly gave another one instead.
+SDL_Renderer* createRenderer(SDL_Window* window, int32_t driver) {
+  if (!driverAvailable(driver)) return nullptr;
+  for (const char* name : sdlRenderers(driver)) {
+    const int index = sdlRendererIndex(name);
+    if (index < 0) continue;
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, index, 0);
+    if (!renderer) continue;
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) == 0 && std::strcmp(info.name, name) == 0) return renderer;
+    SDL_DestroyRenderer(renderer);
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+void SetGraphicsDriver(int32_t driver) {
+  const bool known = driver >= GFXDRIVER_OPENGL && driver <= GFXDRIVER_SOFTWARE;
+  if (known && driverAvailable(driver)) {
+    video().driver = driver;
+    return;
+  }
+  video().driver = defaultDriver();
+  if (driver != GFXDRIVER_DEFAULT) {
+    DebugLog("Graphics back end " + (known ? GraphicsDriverName(driver) : std::to_string(driver)) +
+             " is not available; using " + GraphicsDriverName(video().driver));
+  }
+}
+
+int32_t GraphicsDriver() {
+  if (video().driver == GFXDRIVER_DEFAULT) video().driver = defaultDriver();
+  return video().driver;
+}
+
+std::string GraphicsDriverName(int32_t driver) {
+  switch (driver) {
+    case GFXDRIVER_OPENGL:
+      return "OpenGL";
+    case GFXDRIVER_DIRECTX7:
+      return "DirectX7";
+    case GFXDRIVER_DIRECTX9:
+      return "DirectX9";
+    case GFXDRIVER_SOFTWARE:
+      return "Software";
+    default:
+      return "";
+  }
+}
+
+std::string GraphicsDriverName() {
+  return GraphicsDriverName(video().current ? video().current->driver : GraphicsDriver());
+}
 
 TGraphics::~TGraphics() { close(); }
 
@@ -67,6 +169,9 @@ bool EnsureSdlVideo() {
   }
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // Renderers are chosen by index, which would turn SDL's draw batching off;
+  // nothing here talks to the GPU behind SDL's back, so it stays on.
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     DebugLog(std::string("Video init failed: ") + SDL_GetError());
     return false;
@@ -94,8 +199,18 @@ TGraphicsPtr CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_
     SDL_DisplayMode closest;
     if (SDL_GetClosestDisplayMode(0, &wanted, &closest)) SDL_SetWindowDisplayMode(g->window, &closest);
   }
-  if (!IsHeadless()) g->renderer = SDL_CreateRenderer(g->window, -1, SDL_RENDERER_ACCELERATED);
-  if (!g->renderer) g->renderer = SDL_CreateRenderer(g->window, -1, SDL_RENDERER_SOFTWARE);
+  const int32_t wanted = GraphicsDriver();
+  g->driver = wanted;
+  g->renderer = createRenderer(g->window, wanted);
+  for (int32_t fallback : {defaultDriver(), GFXDRIVER_SOFTWARE}) {
+    if (g->renderer || fallback == wanted) continue;
+    g->renderer = createRenderer(g->window, fallback);
+    if (g->renderer) {
+      DebugLog("Graphics back end " + GraphicsDriverName(wanted) + " failed to start; using " +
+               GraphicsDriverName(fallback));
+      g->driver = fallback;
+    }
+  }
   if (!g->renderer) {
     DebugLog(std::string("Cannot create a renderer: ") + SDL_GetError());
     return nullptr;
@@ -104,7 +219,6 @@ TGraphicsPtr CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_
   g->height = height;
   g->depth = depth;
   (void)flags;  // every context is double buffered
-  SDL_SetRenderDrawBlendMode(g->renderer, SDL_BLENDMODE_BLEND);
   return g;
 }
 
@@ -115,7 +229,10 @@ void CloseGraphics(const TGraphicsPtr& graphics) {
   closing->close();
 }
 
-void SetGraphics(const TGraphicsPtr& graphics) { video().current = graphics; }
+void SetGraphics(const TGraphicsPtr& graphics) {
+  video().current = graphics;
+  if (graphics) SetViewport(0, 0, graphics->width, graphics->height);
+}
 
 const TGraphicsPtr& CurrentGraphics() { return video().current; }
 

@@ -1,0 +1,73 @@
+#include "platform/sdl/sdl_image_frame.h"
+
+#include <vector>
+
+#include "platform/log.h"
+
+TImageFrame::~TImageFrame() { release(); }
+
+bool TImageFrame::sameContext(const TGraphicsPtr& graphics) const {
+  return _renderer && _graphics.lock() == graphics && graphics->renderer == _renderer;
+}
+
+void TImageFrame::release() {
+  // A closed context has destroyed its textures along with its renderer.
+  const TGraphicsPtr graphics = _graphics.lock();
+  if (graphics && graphics->renderer && graphics->renderer == _renderer) {
+    if (_plain.texture) SDL_DestroyTexture(_plain.texture);
+    if (_masked.texture) SDL_DestroyTexture(_masked.texture);
+  }
+  _plain = {};
+  _masked = {};
+  _renderer = nullptr;
+  _graphics.reset();
+}
+
+SDL_Texture* TImageFrame::Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, bool masked) {
+  const TPixmapPtr& pixmap = image.pixmaps[frame];
+  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
+  std::shared_ptr<TImageFrame>& copy = image.frames[frame];
+  if (!copy) copy = std::make_shared<TImageFrame>();
+  if (!copy->sameContext(graphics)) {
+    copy->release();
+    copy->_graphics = graphics;
+    copy->_renderer = graphics->renderer;
+  }
+  return copy->upload(masked ? copy->_masked : copy->_plain, image, frame, masked);
+}
+
+SDL_Texture* TImageFrame::upload(Upload& upload, const TImage& image, int32_t frame, bool masked) {
+  const uint32_t seq = image.seqs[frame];
+  if (upload.texture && upload.seq == seq) return upload.texture;
+  const TPixmap& pixmap = *image.pixmaps[frame];
+  if (!upload.texture) {
+    const bool dynamic = image.flags & DYNAMICIMAGE;
+    upload.texture = SDL_CreateTexture(_renderer, SDL_PIXELFORMAT_RGBA32,
+                                       dynamic ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC,
+                                       pixmap.width, pixmap.height);
+    if (!upload.texture) {
+      DebugLog(std::string("Cannot make a texture: ") + SDL_GetError());
+      return nullptr;
+    }
+    SDL_SetTextureScaleMode(upload.texture,
+                            image.flags & FILTEREDIMAGE ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  }
+  if (masked) {
+    std::vector<uint8_t> cut(static_cast<size_t>(pixmap.width) * pixmap.height * 4);
+    uint8_t* to = cut.data();
+    for (int32_t y = 0; y < pixmap.height; ++y) {
+      const uint8_t* from = pixmap.PixelPtr(0, y);
+      for (int32_t x = 0; x < pixmap.width; ++x, from += 4, to += 4) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+        to[3] = from[3] >= 128 ? 255 : 0;
+      }
+    }
+    SDL_UpdateTexture(upload.texture, nullptr, cut.data(), pixmap.width * 4);
+  } else {
+    SDL_UpdateTexture(upload.texture, nullptr, pixmap.pixels, pixmap.pitch);
+  }
+  upload.seq = seq;
+  return upload.texture;
+}
