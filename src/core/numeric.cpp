@@ -2,9 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 int32_t roundi(float x) {
   return static_cast<int32_t>(x >= 0.0f ? x + 0.5f : x - 0.5f);
+}
+
+int32_t trunci(float x) {
+  if (std::isnan(x)) return 0;
+  // 2^31 is the first float past the Int range; every float below it converts exactly.
+  if (x >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
+  if (x <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(x);
 }
 
 float wrapf(float a, float b) {
