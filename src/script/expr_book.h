@@ -1,0 +1,29 @@
+// Variable books: the named values that expression variables read.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "script/expr_value.h"
+
+class tExprBook {
+ public:
+  virtual ~tExprBook() = default;
+
+  // Inserts or replaces; a null value is stored as the empty value.
+  virtual void set(const std::string& name, tExprValuePtr value);
+  // The stored value, or a new empty value when the name holds nothing.
+  virtual tExprValuePtr get(const std::string& name);
+  // A plain book has no properties: the variable itself.
+  virtual tExprValuePtr property(const std::string& name, const std::string& property);
+  // Forgets every value and nulls the objects of the object values, so results
+  // still held elsewhere no longer keep those objects alive.
+  virtual void clear();
+
+ protected:
+  std::map<std::string, tExprValuePtr> _book;
+};
+
+// The book every expression evaluates against; null until one is installed.
+extern std::shared_ptr<tExprBook> exprBook;
