@@ -4,10 +4,6 @@
 #include <cmath>
 #include <limits>
 
-int32_t roundi(float x) {
-  return static_cast<int32_t>(x >= 0.0f ? x + 0.5f : x - 0.5f);
-}
-
 int32_t trunci(float x) {
   if (std::isnan(x)) return 0;
   // 2^31 is the first float past the Int range; every float below it converts exactly.
@@ -15,6 +11,8 @@ int32_t trunci(float x) {
   if (x <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(x);
 }
+
+int32_t roundi(float x) { return trunci(x >= 0.0f ? x + 0.5f : x - 0.5f); }
 
 float wrapf(float a, float b) {
   float r = std::fmod(a, b);

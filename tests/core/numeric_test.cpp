@@ -36,3 +36,12 @@ TEST(Numeric, ApproachfUsesStepMagnitudeAndNeverOvershoots) {
   EXPECT_FLOAT_EQ(approachf(1.0f, 0.0f, 3.0f), 0.0f);
   EXPECT_FLOAT_EQ(approachf(4.0f, 4.0f, 3.0f), 4.0f);
 }
+
+TEST(Numeric, ConversionsToIntSaturateInsteadOfOverflowing) {
+  EXPECT_EQ(roundi(3e9f), INT32_MAX);
+  EXPECT_EQ(roundi(-3e9f), INT32_MIN);
+  EXPECT_EQ(roundi(std::nanf("")), 0);
+  EXPECT_EQ(trunci(2.9f), 2);
+  EXPECT_EQ(trunci(-2.9f), -2);
+  EXPECT_EQ(trunci(1e20f), INT32_MAX);
+}
