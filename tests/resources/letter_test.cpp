@@ -1,0 +1,365 @@
+#include "resources/letter.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/png_codec.h"
+#include "support/log_capture.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct GlyphSpec {
+  char32_t code;
+  int32_t width;
+  uint8_t grey = 255;
+  uint8_t alpha = 255;
+};
+
+// A font whose glyphs are solid blocks of their grey and alpha, `height`
+// pixels high, laid side by side on one image; `padding` is the description's
+// "h" and "v".
+tLetterPtr blockFont(const std::vector<GlyphSpec>& glyphs, int32_t height = 8, int32_t padding = 0) {
+  int32_t imageWidth = 0;
+  for (const GlyphSpec& glyph : glyphs) imageWidth += glyph.width;
+  const TPixmapPtr image = TPixmap::Create(imageWidth, height);
+  tMultiConfig config;
+  config.SetInt("Font", "h", padding);
+  config.SetInt("Font", "v", padding);
+  int32_t x = 0;
+  for (const GlyphSpec& glyph : glyphs) {
+    const std::string section = "Char" + std::to_string(glyph.code);
+    config.SetInt(section, "char", static_cast<int32_t>(glyph.code));
+    config.SetInt(section, "x", x);
+    config.SetInt(section, "w", glyph.width);
+    config.SetInt(section, "h", height);
+    for (int32_t j = 0; j < height; ++j)
+      for (int32_t i = 0; i < glyph.width; ++i) {
+        uint8_t* pixel = image->PixelPtr(x + i, j);
+        pixel[0] = glyph.grey;
+        pixel[3] = glyph.alpha;
+      }
+    x += glyph.width;
+  }
+  auto font = std::make_shared<tLetter>();
+  font->Load(config, image);
+  return font;
+}
+
+// Letters a..f 10 wide and an invisible blank 5 wide.
+tLetterPtr wordFont() {
+  std::vector<GlyphSpec> glyphs{{U' ', 5, 0, 0}};
+  for (char32_t c = U'a'; c <= U'f'; ++c) glyphs.push_back({c, 10});
+  return blockFont(glyphs);
+}
+
+std::vector<std::string> breakAll(const tLetter& font, std::string text, int32_t width) {
+  std::vector<std::string> lines;
+  do lines.push_back(font._cut(text, width, ' '));
+  while (!text.empty());
+  return lines;
+}
+
+// The columns of row `y` whose alpha is not 0, as a string of '#' and '.'.
+std::string inkRow(const TPixmap& pixmap, int32_t y) {
+  std::string row;
+  for (int32_t x = 0; x < pixmap.width; ++x) row += pixmap.PixelPtr(x, y)[3] ? '#' : '.';
+  return row;
+}
+
+int32_t firstInk(const TPixmap& pixmap, int32_t y) {
+  for (int32_t x = 0; x < pixmap.width; ++x)
+    if (pixmap.PixelPtr(x, y)[3]) return x;
+  return -1;
+}
+
+tMultiConfig parseConfig(const std::string& text) {
+  tMultiConfig config;
+  TTextStream stream(CreateBankStream(text), UTF8);
+  config.Load(stream);
+  return config;
+}
+
+TEST(LetterLoad, ReadsGlyphRectanglesAndPadding) {
+  const TPixmapPtr image = TPixmap::Create(64, 32);
+  image->WritePixel(20, 4, static_cast<int32_t>(0x80ffffff));
+  const tMultiConfig config = parseConfig(
+      "[Font]\nh=2\nv=1\n"
+      "[CharA]\nchar=65\nx=20\ny=4\nw=12\nh=20\n"
+      "[CharB]\nchar=66\nx=0\ny=0\nw=7\nh=9\n"
+      "[Char0]\nchar=0\nw=30\nh=30\n"
+      "[Charmax]\nchar=65535\nw=30\nh=30\n"
+      "[char]\nchar=67\nw=30\nh=30\n");
+  tLetter font;
+  EXPECT_EQ(font.Load(config, image), 1);
+
+  EXPECT_EQ(font._hSpace0, -4);  // cells overlap by their padding on both sides
+  EXPECT_EQ(font._vSpace0, -2);
+  EXPECT_EQ(font._hSpace, -4);
+  EXPECT_EQ(font.height(), 20);
+  ASSERT_NE(font.alpha('A'), nullptr);
+  EXPECT_EQ(font.alpha('A')->width(), 12);
+  EXPECT_EQ(font.alpha('A')->height(), 20);
+  // The glyph is a window onto the font image, not a copy.
+  EXPECT_EQ(font.alpha('A')->_pixmap->PixelPtr(0, 0), image->PixelPtr(20, 4));
+  EXPECT_EQ(font.alpha('B')->width(), 7);
+  EXPECT_EQ(font.alpha(0), nullptr);
+  EXPECT_EQ(font.alpha(65535), nullptr);
+  EXPECT_EQ(font.alpha(-1), nullptr);
+  EXPECT_EQ(font.alpha('C'), nullptr);  // "char" is not "Char"
+}
+
+TEST(LetterLoad, RepeatedCharSectionsEachGiveAGlyphAndLaterOnesWin) {
+  const TPixmapPtr image = TPixmap::Create(64, 32);
+  const tMultiConfig config = parseConfig(
+      "[Char]\nchar=97\nw=5\nh=6\n"
+      "[Char]\nchar=98\nw=7\nh=8\n"
+      "[Char]\nchar=97\nw=9\nh=4\n");
+  tLetter font;
+  font.Load(config, image);
+  ASSERT_NE(font.alpha('a'), nullptr);
+  ASSERT_NE(font.alpha('b'), nullptr);
+  EXPECT_EQ(font.alpha('a')->width(), 9);
+  EXPECT_EQ(font.alpha('b')->width(), 7);
+  EXPECT_EQ(font.height(), 8);
+}
+
+TEST(LetterLoad, GlyphsOutsideTheImageOrWithNegativeSizesDoNoHarm) {
+  const TPixmapPtr image = TPixmap::Create(16, 16);
+  image->ClearPixels(static_cast<int32_t>(0xffffffff));
+  const tMultiConfig config = parseConfig(
+      "[Char1]\nchar=97\nx=10\ny=10\nw=10\nh=10\n"
+      "[Char2]\nchar=98\nx=0\ny=0\nw=-3\nh=5\n");
+  LogCapture log;
+  tLetter font;
+  font.Load(config, image);
+  EXPECT_EQ(font.alpha('b'), nullptr);
+  EXPECT_TRUE(log.contains("negative size"));
+  ASSERT_NE(font.alpha('a'), nullptr);
+  EXPECT_EQ(font.alpha('a')->width(), 10);  // measured as described...
+  const TPixmapPtr target = TPixmap::Create(20, 20);
+  font.line(*target, "a", 0, 0);  // ...but only the part on the image is drawn
+  EXPECT_EQ(inkRow(*target, 0), "######..............");
+  EXPECT_EQ(inkRow(*target, 6), "....................");
+}
+
+TEST(LetterMeasure, WidthCountsOnlyGlyphs) {
+  const tLetterPtr font = blockFont({{U'a', 10}, {U'b', 6}});
+  EXPECT_EQ(font->width("xyz"), 0);
+  EXPECT_EQ(font->width(""), 0);
+  font->space(7, 0);
+  EXPECT_EQ(font->width("a"), 10);
+  EXPECT_EQ(font->width("xax"), 10);
+  EXPECT_EQ(font->width("ab"), 10 + 7 + 6);
+  EXPECT_EQ(font->width("a\xC3\xA9" "b"), 23);  // é has no glyph and takes no room
+}
+
+TEST(LetterMeasure, SpaceIsRelativeToTheFontsOwnSpacing) {
+  const tLetterPtr font = blockFont({{U'a', 10}}, 8, 1);
+  EXPECT_EQ(font->width("aaa"), 30 - 2 * 2);
+  font->space(3, 5);
+  EXPECT_EQ(font->_hSpace, 1);
+  EXPECT_EQ(font->_vSpace, 3);
+  EXPECT_EQ(font->width("aaa"), 32);
+  font->space(0, 0);
+  EXPECT_EQ(font->width("aaa"), 26);
+}
+
+TEST(LetterMeasure, RectHeightCountsLinesAndTheirSpacing) {
+  const tLetterPtr font = wordFont();
+  font->space(0, 3);
+  EXPECT_EQ(font->rectHeight(100, "ab cd", ' '), 8);
+  EXPECT_EQ(font->rectHeight(100, "", ' '), 8);
+  EXPECT_EQ(font->rectHeight(30, "ab cd", ' '), 2 * 8 + 3);
+  EXPECT_EQ(font->textHeight(30, {}, "", ' '), 0);
+  // Two paragraphs of two lines each: four lines, three spacings.
+  EXPECT_EQ(font->textHeight(30, {"ab cd", "ef ab"}, "", ' '), 4 * 8 + 3 * 3);
+  // The prefix belongs to every paragraph and may make it wrap.
+  EXPECT_EQ(font->textHeight(30, {"ab", "cd"}, "ef ", ' '), 4 * 8 + 3 * 3);
+}
+
+TEST(LetterCut, BreaksAtTheLastBlankThatFits) {
+  const tLetterPtr font = wordFont();
+  EXPECT_EQ(breakAll(*font, "ab cd ef", 50), (std::vector<std::string>{"ab cd", "ef"}));
+  // The blank after "cd" would overflow 45, so it is no break position.
+  EXPECT_EQ(breakAll(*font, "ab cd ef", 45), (std::vector<std::string>{"ab", "cd ef"}));
+  EXPECT_EQ(breakAll(*font, "ab cd ef", 1000), (std::vector<std::string>{"ab cd ef"}));
+}
+
+TEST(LetterCut, TrailingBlanksAreConsumedAtTheLineEnd) {
+  const tLetterPtr font = wordFont();
+  std::string text = "ab   cd";
+  EXPECT_EQ(font->_cut(text, 40, ' '), "ab");
+  EXPECT_EQ(text, "cd");
+  text = "abc   ";
+  EXPECT_EQ(font->_cut(text, 100, ' '), "abc");
+  EXPECT_EQ(text, "");
+}
+
+TEST(LetterCut, AWordWiderThanTheLineIsCutAfterTheLastCharacterThatFits) {
+  const tLetterPtr font = wordFont();
+  EXPECT_EQ(breakAll(*font, "abcdef", 35), (std::vector<std::string>{"abc", "def"}));
+  // An overflowing blank without an earlier break begins the next line.
+  EXPECT_EQ(breakAll(*font, "abc d", 30), (std::vector<std::string>{"abc", " d"}));
+}
+
+TEST(LetterCut, EveryLineHoldsAtLeastOneCharacter) {
+  const tLetterPtr font = wordFont();
+  EXPECT_EQ(breakAll(*font, "abc", 4), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(font->rectHeight(0, "ab cd", ' '), 5 * 8);
+  font->space(-20, 0);  // even a width below the spacing ends
+  EXPECT_EQ(breakAll(*font, "ab", 0).size(), 2u);
+}
+
+TEST(LetterCut, KeepsMultiByteCharactersWhole) {
+  const tLetterPtr font = blockFont({{U' ', 5}, {U'\u00e9', 10}, {U'\u4e2d', 10}});
+  EXPECT_EQ(breakAll(*font, "\xC3\xA9\xC3\xA9 \xE4\xB8\xAD\xE4\xB8\xAD", 25),
+            (std::vector<std::string>{"\xC3\xA9\xC3\xA9", "\xE4\xB8\xAD\xE4\xB8\xAD"}));
+  EXPECT_EQ(breakAll(*font, "\xE4\xB8\xAD\xE4\xB8\xAD", 12),
+            (std::vector<std::string>{"\xE4\xB8\xAD", "\xE4\xB8\xAD"}));
+}
+
+TEST(LetterDraw, PaddedCellsOverlapByTwiceThePadding) {
+  // Cells 10 wide with 2 pixels of padding per side: ink in columns 2..7.
+  const TPixmapPtr image = TPixmap::Create(10, 4);
+  for (int32_t x = 2; x < 8; ++x)
+    for (int32_t y = 0; y < 4; ++y) image->WritePixel(x, y, static_cast<int32_t>(0xffffffff));
+  tLetter font;
+  font.Load(parseConfig("[Font]\nh=2\n[Char]\nchar=97\nw=10\nh=4\n"), image);
+  const TPixmapPtr target = TPixmap::Create(20, 4);
+  font.line(*target, "aa", 0, 0);
+  EXPECT_EQ(inkRow(*target, 0), "..############......");
+  EXPECT_EQ(font.width("aa"), 16);
+}
+
+TEST(LetterDraw, TheStrongerPixelWinsAndTheResultIsGrey) {
+  const tLetterPtr font = blockFont({{U'a', 4, 200, 100}, {U'b', 4, 50, 250}, {U'c', 4, 255, 0}});
+  font->space(-4, 0);  // every glyph lands on the same pixels
+  const TPixmapPtr target = TPixmap::Create(4, 8);
+  target->ClearPixels(static_cast<int32_t>(0x00104080));  // transparent, coloured
+  font->line(*target, "c", 0, 0);
+  EXPECT_EQ(static_cast<uint32_t>(target->ReadPixel(0, 0)), 0x00101010u);  // weaker, but greyed
+  font->line(*target, "a", 0, 0);
+  EXPECT_EQ(static_cast<uint32_t>(target->ReadPixel(0, 0)), 0x64c8c8c8u);  // (200+1)*100 wins
+  font->line(*target, "b", 0, 0);
+  EXPECT_EQ(static_cast<uint32_t>(target->ReadPixel(0, 0)), 0x64c8c8c8u);  // (50+1)*250 < (200+1)*100
+  font->line(*target, "ba", 0, 0);
+  EXPECT_EQ(static_cast<uint32_t>(target->ReadPixel(3, 7)), 0x64c8c8c8u);  // never adds up
+}
+
+TEST(LetterDraw, GlyphsAreClippedAtThePixmapsEdges) {
+  const tLetterPtr font = blockFont({{U'a', 10}}, 10);
+  const TPixmapPtr target = TPixmap::Create(8, 6);
+  font->line(*target, "a", -7, -7);
+  font->line(*target, "a", 4, 3);
+  EXPECT_EQ(inkRow(*target, 0), "###.....");
+  EXPECT_EQ(inkRow(*target, 3), "....####");
+  EXPECT_EQ(inkRow(*target, 5), "....####");
+  font->line(*target, "a", 100, -100);  // wholly outside: nothing, no fault
+}
+
+TEST(LetterDraw, AlignsLinesLeftRightAndCentred) {
+  const tLetterPtr font = wordFont();
+  const TPixmapPtr centred = TPixmap::Create(101, 8);
+  EXPECT_EQ(font->rect(*centred, "abcde", 2, 0, ' '), 8);
+  EXPECT_EQ(firstInk(*centred, 0), 25);
+
+  const TPixmapPtr right = TPixmap::Create(101, 8);
+  font->rect(*right, "ab", 1, 0, ' ');
+  EXPECT_EQ(firstInk(*right, 0), 81);
+
+  const TPixmapPtr left = TPixmap::Create(40, 20);
+  font->space(0, 2);
+  EXPECT_EQ(font->rect(*left, "ab cd", 0, 0, ' '), 2 * 10);
+  EXPECT_EQ(inkRow(*left, 0), "####################....................");
+  EXPECT_EQ(inkRow(*left, 8), "........................................");  // line spacing
+  EXPECT_EQ(inkRow(*left, 10), "####################....................");
+}
+
+TEST(LetterDraw, JustifiesEveryLineButTheLast) {
+  const tLetterPtr font = wordFont();
+  const TPixmapPtr target = TPixmap::Create(50, 24);
+  // Lines "ab cd" (width 45, one blank: 5 extra pixels after it) and "ef".
+  EXPECT_EQ(font->rect(*target, "ab cd ef", 3, 0, ' '), 16);
+  EXPECT_EQ(inkRow(*target, 0), std::string(20, '#') + std::string(10, '.') + std::string(20, '#'));
+  EXPECT_EQ(inkRow(*target, 8), std::string(20, '#') + std::string(30, '.'));
+}
+
+TEST(LetterDraw, JustifySpreadsTheExtraSpaceOverEveryBlank) {
+  const tLetterPtr font = wordFont();
+  const TPixmapPtr target = TPixmap::Create(60, 8);
+  // Width 40 of 60: 10 extra pixels after each of the two blanks.
+  font->justify(*target, "a b c", 0, ' ');
+  EXPECT_EQ(firstInk(*target, 0), 0);
+  EXPECT_EQ(inkRow(*target, 0), std::string(10, '#') + std::string(15, '.') + std::string(10, '#') +
+                                     std::string(15, '.') + std::string(10, '#'));
+  // A line without a blank stays on the left.
+  const TPixmapPtr single = TPixmap::Create(60, 8);
+  font->justify(*single, "abc", 0, ' ');
+  EXPECT_EQ(inkRow(*single, 0), std::string(30, '#') + std::string(30, '.'));
+}
+
+TEST(LetterDraw, TextDrawsParagraphsOneBelowTheOther) {
+  const tLetterPtr font = wordFont();
+  font->space(0, 1);
+  const TPixmapPtr target = TPixmap::Create(30, 40);
+  const std::vector<std::string> paragraphs{"ab", "cd ef"};
+  const int32_t bottom = font->text(*target, paragraphs, "", 0, 2, ' ');
+  EXPECT_EQ(bottom, 2 + 3 * 9);
+  EXPECT_EQ(bottom - 2 - 1, font->textHeight(30, paragraphs, "", ' '));
+  EXPECT_EQ(inkRow(*target, 2), std::string(20, '#') + std::string(10, '.'));
+  EXPECT_EQ(inkRow(*target, 20), std::string(20, '#') + std::string(10, '.'));
+  EXPECT_EQ(inkRow(*target, 29), std::string(30, '.'));
+}
+
+TEST(LetterFile, LoadsTheImageBesideTheDescription) {
+  TempDir dir;
+  const TPixmapPtr image = TPixmap::Create(8, 8);
+  image->ClearPixels(static_cast<int32_t>(0xffffffff));
+  ASSERT_TRUE(SavePixmapPNG(*image, dir.file("glyphs.png")));
+  TStreamPtr description = WriteFile(dir.file("font.cfg"));
+  description->writeString("[Font]\npixmap=glyphs.png\n[Char65]\nchar=65\nw=8\nh=8\n");
+  description->close();
+
+  const tLetterPtr font = tLetter::Create(dir.file("font.cfg"), UTF8);
+  ASSERT_NE(font->alpha('A'), nullptr);
+  EXPECT_EQ(font->width("AA"), 16);
+}
+
+TEST(LetterFile, FailuresLeaveAFontWithoutGlyphs) {
+  TempDir dir;
+  TStreamPtr noPixmap = WriteFile(dir.file("nopixmap.cfg"));
+  noPixmap->writeString("[Font]\nh=1\n[Char65]\nchar=65\nw=8\nh=8\n");
+  noPixmap->close();
+  TStreamPtr badPixmap = WriteFile(dir.file("badpixmap.cfg"));
+  badPixmap->writeString("[Font]\npixmap=missing.png\n[Char65]\nchar=65\nw=8\nh=8\n");
+  badPixmap->close();
+
+  LogCapture log;
+  for (const std::string name : {"nopixmap.cfg", "badpixmap.cfg", "absent.cfg"}) {
+    tLetter font;
+    EXPECT_EQ(font.LoadFile(dir.file(name), UTF8), 0) << name;
+    EXPECT_EQ(font.alpha('A'), nullptr);
+    EXPECT_EQ(font.width("AAA"), 0);
+    EXPECT_EQ(font.rectHeight(100, "AAA", ' '), 0);
+    const TPixmapPtr target = TPixmap::Create(4, 4);
+    EXPECT_EQ(font.rect(*target, "AAA", 0, 0, ' '), 0);
+  }
+  EXPECT_TRUE(log.contains("names no pixmap"));
+  EXPECT_TRUE(log.contains("missing.png"));
+  EXPECT_NE(tLetter::Create(dir.file("absent.cfg"), UTF8), nullptr);
+}
+
+TEST(LetterShare, SharedGlyphsKeepTheirOwnSpacing) {
+  const tLetterPtr original = blockFont({{U'a', 10}}, 8, 1);
+  original->space(5, 5);
+  tLetter copy;
+  copy.share(*original);
+  EXPECT_EQ(copy._alphabet, original->_alphabet);
+  EXPECT_EQ(copy.height(), 8);
+  EXPECT_EQ(copy._hSpace, -2);  // the font's own spacing, not the original's
+  copy.space(1, 0);
+  EXPECT_EQ(original->_hSpace, 3);
+  EXPECT_EQ(copy.width("aa"), 19);
+}
+
+}  // namespace
