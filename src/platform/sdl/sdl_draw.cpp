@@ -52,6 +52,14 @@ Uint8 alphaByte(int32_t mode) {
   return mode == MASKBLEND || mode == SOLIDBLEND ? 255 : static_cast<Uint8>(std::lround(alpha() * 255.0f));
 }
 
+// SDL's multiply adds destination x (1 - alpha) to source x destination, so
+// the source must come premultiplied by its alpha for transparent parts to
+// leave the destination as it is.
+Uint8 tint(int32_t value, int32_t mode) {
+  const Uint8 c = channel(value);
+  return mode == SHADEBLEND ? static_cast<Uint8>(std::lround(c * alpha())) : c;
+}
+
 // The current context, with the viewport applied as SDL's clip rectangle;
 // null when there is nothing to draw on or the viewport is empty.
 TGraphics* target() {
@@ -73,7 +81,7 @@ bool setDrawColor(TGraphics& g) {
   if (!alphaShows(mode)) return false;
   const TDrawState& s = DrawState();
   SDL_SetRenderDrawBlendMode(g.renderer, sdlBlendMode(mode));
-  SDL_SetRenderDrawColor(g.renderer, channel(s.color_red), channel(s.color_green), channel(s.color_blue),
+  SDL_SetRenderDrawColor(g.renderer, tint(s.color_red, mode), tint(s.color_green, mode), tint(s.color_blue, mode),
                          alphaByte(mode));
   return true;
 }
@@ -141,10 +149,13 @@ void drawFrame(const TImagePtr& image, int32_t frame, float ax, float ay, float 
   if (!g || !image || frame < 0 || frame >= image->frameCount()) return;
   const int32_t mode = blendMode();
   if (!alphaShows(mode)) return;
-  SDL_Texture* texture = TImageFrame::Texture(*image, frame, CurrentGraphics(), mode == MASKBLEND);
+  const TImageFrame::Variant variant = mode == MASKBLEND    ? TImageFrame::CUT
+                                       : mode == SHADEBLEND ? TImageFrame::PREMULTIPLIED
+                                                            : TImageFrame::PLAIN;
+  SDL_Texture* texture = TImageFrame::Texture(*image, frame, CurrentGraphics(), variant);
   if (!texture) return;
   const TDrawState& s = DrawState();
-  SDL_SetTextureColorMod(texture, channel(s.color_red), channel(s.color_green), channel(s.color_blue));
+  SDL_SetTextureColorMod(texture, tint(s.color_red, mode), tint(s.color_green, mode), tint(s.color_blue, mode));
   SDL_SetTextureAlphaMod(texture, alphaByte(mode));
   if (SDL_SetTextureBlendMode(texture, sdlBlendMode(mode)) != 0) {
     DebugLog(std::string("Blend mode refused by the renderer: ") + SDL_GetError());

@@ -14,16 +14,15 @@ void TImageFrame::release() {
   // A closed context has destroyed its textures along with its renderer.
   const TGraphicsPtr graphics = _graphics.lock();
   if (graphics && graphics->renderer && graphics->renderer == _renderer) {
-    if (_plain.texture) SDL_DestroyTexture(_plain.texture);
-    if (_masked.texture) SDL_DestroyTexture(_masked.texture);
+    for (Upload& upload : _uploads)
+      if (upload.texture) SDL_DestroyTexture(upload.texture);
   }
-  _plain = {};
-  _masked = {};
+  for (Upload& upload : _uploads) upload = {};
   _renderer = nullptr;
   _graphics.reset();
 }
 
-SDL_Texture* TImageFrame::Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, bool masked) {
+SDL_Texture* TImageFrame::Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, Variant variant) {
   const TPixmapPtr& pixmap = image.pixmaps[frame];
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
   std::shared_ptr<TImageFrame>& copy = image.frames[frame];
@@ -33,10 +32,11 @@ SDL_Texture* TImageFrame::Texture(TImage& image, int32_t frame, const TGraphicsP
     copy->_graphics = graphics;
     copy->_renderer = graphics->renderer;
   }
-  return copy->upload(masked ? copy->_masked : copy->_plain, image, frame, masked);
+  return copy->upload(variant, image, frame);
 }
 
-SDL_Texture* TImageFrame::upload(Upload& upload, const TImage& image, int32_t frame, bool masked) {
+SDL_Texture* TImageFrame::upload(Variant variant, const TImage& image, int32_t frame) {
+  Upload& upload = _uploads[variant];
   const uint32_t seq = image.seqs[frame];
   if (upload.texture && upload.seq == seq) return upload.texture;
   const TPixmap& pixmap = *image.pixmaps[frame];
@@ -52,21 +52,21 @@ SDL_Texture* TImageFrame::upload(Upload& upload, const TImage& image, int32_t fr
     SDL_SetTextureScaleMode(upload.texture,
                             image.flags & FILTEREDIMAGE ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   }
-  if (masked) {
-    std::vector<uint8_t> cut(static_cast<size_t>(pixmap.width) * pixmap.height * 4);
-    uint8_t* to = cut.data();
+  if (variant == PLAIN) {
+    SDL_UpdateTexture(upload.texture, nullptr, pixmap.pixels, pixmap.pitch);
+  } else {
+    std::vector<uint8_t> prepared(static_cast<size_t>(pixmap.width) * pixmap.height * 4);
+    uint8_t* to = prepared.data();
     for (int32_t y = 0; y < pixmap.height; ++y) {
       const uint8_t* from = pixmap.PixelPtr(0, y);
       for (int32_t x = 0; x < pixmap.width; ++x, from += 4, to += 4) {
-        to[0] = from[0];
-        to[1] = from[1];
-        to[2] = from[2];
-        to[3] = from[3] >= 128 ? 255 : 0;
+        const int alpha = from[3];
+        for (int c = 0; c < 3; ++c)
+          to[c] = variant == CUT ? from[c] : static_cast<uint8_t>((from[c] * alpha + 127) / 255);
+        to[3] = variant == CUT ? (alpha >= 128 ? 255 : 0) : from[3];
       }
     }
-    SDL_UpdateTexture(upload.texture, nullptr, cut.data(), pixmap.width * 4);
-  } else {
-    SDL_UpdateTexture(upload.texture, nullptr, pixmap.pixels, pixmap.pitch);
+    SDL_UpdateTexture(upload.texture, nullptr, prepared.data(), pixmap.width * 4);
   }
   upload.seq = seq;
   return upload.texture;

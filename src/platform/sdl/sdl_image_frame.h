@@ -18,10 +18,16 @@ class TImageFrame {
   TImageFrame& operator=(const TImageFrame&) = delete;
   ~TImageFrame();
 
-  // The texture of frame `frame` of `image` on `graphics`, uploaded when
-  // needed. With `masked`, a copy whose alpha is cut to 0 or 255 at 128, for
-  // drawing in MASKBLEND. Null for an empty frame or when SDL refuses it.
-  static SDL_Texture* Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, bool masked);
+  // How the pixels are prepared for a blend mode.
+  enum Variant : int32_t {
+    PLAIN = 0,
+    CUT = 1,            // alpha cut to 0 or 255 at 128, for MASKBLEND
+    PREMULTIPLIED = 2,  // colour times alpha, for SDL's multiply in SHADEBLEND
+  };
+
+  // The texture of frame `frame` of `image` on `graphics` in that variant,
+  // uploaded when needed. Null for an empty frame or when SDL refuses it.
+  static SDL_Texture* Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, Variant variant);
 
  private:
   struct Upload {
@@ -31,10 +37,9 @@ class TImageFrame {
 
   void release();
   bool sameContext(const TGraphicsPtr& graphics) const;
-  SDL_Texture* upload(Upload& upload, const TImage& image, int32_t frame, bool masked);
+  SDL_Texture* upload(Variant variant, const TImage& image, int32_t frame);
 
   std::weak_ptr<TGraphics> _graphics;
   SDL_Renderer* _renderer = nullptr;  // the renderer the textures were made on
-  Upload _plain;
-  Upload _masked;
+  Upload _uploads[3];
 };
