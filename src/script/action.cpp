@@ -1,0 +1,62 @@
+#include "script/action.h"
+
+#include <algorithm>
+
+#include "platform/log.h"
+#include "script/command_text.h"
+
+tExprValuePtr tAction::calc(int32_t i, tExprValuePtr fallback) {
+  if (i >= 0 && i < static_cast<int32_t>(_args.size())) return _args[i]->calc();
+  return fallback ? fallback : tExprValue::Create();
+}
+
+std::string tAction::variable(int32_t i) {
+  if (i < 0 || i >= static_cast<int32_t>(_args.size())) return "";
+  return TrimScriptText(_args[i]->getExpr());
+}
+
+std::vector<tActionPtr> tAction::Parse(const std::string& text) {
+  const tActionText split = SplitActionText(text);
+  if (split.keyword.empty()) return {};
+  if (!actionKeywords().contains(split.keyword)) {
+    DebugLog("undef: " + text);
+    return {};
+  }
+  std::vector<tActionPtr> actions;
+  for (const auto& alternative : split.alternatives) {
+    std::vector<tExprPtr> arguments;
+    for (const auto& argument : alternative) arguments.push_back(tExpr::Create(argument));
+    tActionPtr action = MakeAction(split.keyword);
+    action->args(std::move(arguments));
+    actions.push_back(std::move(action));
+  }
+  return actions;
+}
+
+float tActionBlock::exec() {
+  float wait = 0.0f;
+  while (_n < count()) {
+    // The action may restart this very block through its command.
+    const tActionPtr action = _actions[_n++];
+    wait = action->exec();
+    if (wait > 0.0f) break;
+  }
+  return wait;
+}
+
+tActionBlockPtr tActionBlock::Parse(const std::string& text) {
+  std::vector<tActionPtr> actions;
+  for (const auto& actionText : BlockActionTexts(text)) {
+    for (auto& action : tAction::Parse(actionText)) actions.push_back(std::move(action));
+  }
+  auto block = std::make_shared<tActionBlock>();
+  block->actions(std::move(actions));
+  return block;
+}
+
+void tActionBlock::n(int32_t next) {
+  if (next < 0 || next > count()) {
+    DebugLog("Action index " + std::to_string(next) + " outside a block of " + std::to_string(count()) + " actions.");
+  }
+  _n = std::clamp(next, 0, count());
+}

@@ -1,0 +1,60 @@
+// Actions and action blocks: the steps of a command. A block runs its actions
+// one after another until one asks to wait.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "script/action_keywords.h"
+#include "script/expr.h"
+
+// One parsed action. Each keyword's class overrides exec().
+class tAction {
+ public:
+  virtual ~tAction() = default;
+
+  virtual void args(std::vector<tExprPtr> args) { _args = std::move(args); }
+  // Seconds to wait before the block goes on; 0 or less goes on at once.
+  virtual float exec() { return 0.0f; }
+  // Argument i evaluated, or `fallback` (the empty value when null) when the
+  // action was written with fewer arguments.
+  virtual tExprValuePtr calc(int32_t i, tExprValuePtr fallback = nullptr);
+  // Argument i as written, trimmed and not evaluated: how actions read names.
+  virtual std::string variable(int32_t i);
+
+  // One action per "|" alternative of a registered keyword. An unregistered
+  // keyword gives none and is reported as "undef: " + text.
+  static std::vector<tActionPtr> Parse(const std::string& text);
+
+ protected:
+  std::vector<tExprPtr> _args;
+};
+
+class tActionBlock;
+using tActionBlockPtr = std::shared_ptr<tActionBlock>;
+
+class tActionBlock {
+ public:
+  virtual ~tActionBlock() = default;
+
+  virtual void actions(std::vector<tActionPtr> actions) { _actions = std::move(actions); }
+  virtual void restart() { _n = 0; }
+  // Runs actions from the next one on until one returns a wait or the block
+  // ends; answers the last action's wait (0 when none ran).
+  virtual float exec();
+  virtual int32_t isComplete() const { return _n >= count() ? 1 : 0; }
+
+  static tActionBlockPtr Parse(const std::string& text);
+
+  int32_t count() const { return static_cast<int32_t>(_actions.size()); }
+  // The index of the next action, for saving.
+  int32_t n() const { return _n; }
+  // Resumes at a saved index; one outside the block is reported and clamped.
+  void n(int32_t next);
+
+ private:
+  int32_t _n = 0;
+  std::vector<tActionPtr> _actions;
+};
