@@ -2,8 +2,13 @@
 
 #include <charconv>
 
+#include <cstdio>
+
+#include "platform/draw.h"
+#include "platform/filesystem.h"
 #include "platform/input.h"
 #include "platform/log.h"
+#include "platform/png_codec.h"
 #include "platform/window.h"
 
 namespace {
@@ -15,6 +20,10 @@ bool parseCount(const std::string& text, int32_t& value) {
 }  // namespace
 
 tAutomation::~tAutomation() {
+  if (!_shotDir.empty()) {
+    SetPresentHook(nullptr, nullptr);
+    if (_lastShot && !_lastShotWritten) writeShot(*_lastShot, _lastShotFrame);
+  }
   if (_clock) SetClock(nullptr);
   SetSystemInputEnabled(true);
 }
@@ -38,6 +47,13 @@ void tAutomation::parse(const std::vector<std::string>& args) {
       _recordPath = args[++i];
     } else if (arg == "-replay") {
       _replayPath = args[++i];
+    } else if (arg == "-shot") {
+      _shotDir = args[++i];
+    } else if (arg == "-shotevery") {
+      if (!parseCount(args[++i], _shotEvery)) {
+        DebugLog("-shotevery needs a whole number of frames, not \"" + args[i] + "\"");
+        _shotEvery = 0;
+      }
     } else if (arg == "-log") {
       if (!SetDebugLogTarget(args[++i])) DebugLog("Can't write the log file \"" + args[i] + "\"!");
     }
@@ -58,6 +74,28 @@ void tAutomation::start() {
       _replay->feed(0);
     }
   }
+  if (!_shotDir.empty()) {
+    if (FileType(_shotDir) != FILETYPE_DIR && !CreateDir(_shotDir))
+      DebugLog("Can't create the screenshot folder \"" + _shotDir + "\"");
+    SetPresentHook(&tAutomation::presented, this);
+  }
+}
+
+void tAutomation::presented(void* self) {
+  auto& automation = *static_cast<tAutomation*>(self);
+  automation._lastShot = GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight());
+  automation._lastShotFrame = automation._frame;
+  automation._lastShotWritten = false;
+  if (automation._lastShot && automation._shotEvery > 0 && automation._frame % automation._shotEvery == 0) {
+    automation.writeShot(*automation._lastShot, automation._frame);
+    automation._lastShotWritten = true;
+  }
+}
+
+void tAutomation::writeShot(const TPixmap& pixels, int32_t frame) const {
+  char name[32];
+  std::snprintf(name, sizeof name, "/frame_%06d.png", frame);
+  SavePixmapPNG(pixels, _shotDir + name);
 }
 
 bool tAutomation::endFrame() {

@@ -9,6 +9,9 @@
 //   -fixedtime     run on a manual clock: deterministic and as fast as possible
 //   -headless      no display and no sound card, whatever the machine has
 //   -log FILE      write diagnostics to FILE ("-" for standard error)
+//   -shot DIR      write the last frame shown before the program ends to DIR
+//                  as "frame_NNNNNN.png" (N = frame number)
+//   -shotevery N   with -shot, also write every Nth frame
 #pragma once
 
 #include <cstdint>
@@ -18,6 +21,7 @@
 
 #include "platform/clock.h"
 #include "platform/input_record.h"
+#include "platform/pixmap.h"
 
 class tAutomation {
  public:
@@ -41,6 +45,11 @@ class tAutomation {
   bool fixedTime() const { return _fixedTime; }
 
  private:
+  // Keeps each finished frame (and writes those -shotevery asks for), so
+  // that the last one can be written when the program ends.
+  static void presented(void* self);
+  void writeShot(const TPixmap& pixels, int32_t frame) const;
+
   int32_t _frameLimit = 0;  // 0 = run until quit
   int32_t _frame = 0;
   bool _fixedTime = false;
@@ -49,4 +58,9 @@ class tAutomation {
   std::unique_ptr<TInputRecorder> _recorder;
   std::unique_ptr<TInputReplay> _replay;
   std::unique_ptr<TManualClock> _clock;
+  std::string _shotDir;
+  int32_t _shotEvery = 0;
+  TPixmapPtr _lastShot;
+  int32_t _lastShotFrame = -1;
+  bool _lastShotWritten = false;
 };

@@ -62,6 +62,10 @@ int32_t DesktopHeight();
 
 // Presents the back buffer; with sync 1 waits for the display refresh.
 void Flip(int32_t sync);
+// Called by Flip just before it presents, while the back buffer still holds
+// the finished frame (screenshots). Null removes it.
+using TPresentHook = void (*)(void* context);
+void SetPresentHook(TPresentHook hook, void* context);
 // Fills the back buffer with the clear colour.
 void Cls();
 void SetClsColor(int32_t red, int32_t green, int32_t blue);

@@ -17,6 +17,8 @@ struct VideoState {
   bool headless = false;
   TGraphicsPtr current;
   int32_t clsRed = 0, clsGreen = 0, clsBlue = 0;
+  TPresentHook presentHook = nullptr;
+  void* presentContext = nullptr;
   bool minimized = false;
 };
 
@@ -272,7 +274,13 @@ void Flip(int32_t sync) {
     SDL_RenderSetVSync(g->renderer, wantSync ? 1 : 0);
     g->vsync = wantSync;
   }
+  if (video().presentHook) video().presentHook(video().presentContext);
   SDL_RenderPresent(g->renderer);
+}
+
+void SetPresentHook(TPresentHook hook, void* context) {
+  video().presentHook = hook;
+  video().presentContext = context;
 }
 
 void Cls() {
