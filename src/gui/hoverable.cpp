@@ -1,0 +1,36 @@
+#include "gui/hoverable.h"
+
+#include "gui/mouse_catcher.h"
+#include "gui/hover_catchers.h"
+
+void tGuiHoverable::keepHover(int32_t flag) { _keepHover = flag; }
+
+int32_t tGuiHoverable::isHover() const { return _hover; }
+
+int32_t tGuiHoverable::hoverUpdate() {
+  const tGuiMouseCatcher& mouse = MouseCatcher();
+  _hover = _keepHover && isVisible() && hovering(static_cast<float>(mouse.x()), static_cast<float>(mouse.y())) ? 1 : 0;
+  return _hover;
+}
+
+int32_t tGuiHoverable::GUIMSG_HOVER(::GUIMSG_HOVER&) { return hoverUpdate(); }
+
+void tGuiHoverable::keepTreat(int32_t flag) { _keepTreat = flag; }
+
+int32_t tGuiHoverable::isTreat() const { return getTreat().get() == this ? 1 : 0; }
+
+std::shared_ptr<tGuiHoverable> tGuiHoverable::getTreat() { return TreatCatcher().get(); }
+
+int32_t tGuiHoverable::treatUpdate() {
+  if (treated() != isTreat()) TreatCatcher().update();
+  return 0;
+}
+
+int32_t tGuiHoverable::treated() const { return _keepTreat && isHover() ? 1 : 0; }
+
+int32_t tGuiHoverable::GUIMSG_TREAT(::GUIMSG_TREAT& msg) {
+  if (treated()) msg.out(std::static_pointer_cast<tGuiHoverable>(shared_from_this()));
+  return 0;
+}
+
+int32_t tGuiHoverable::treat(const std::shared_ptr<tGuiHoverable>&) { return 0; }
