@@ -1,0 +1,22 @@
+// Everything drawn descends from tGuiVisual: it can be shown or hidden, draws
+// itself on GUIMSG_RENDER, and takes part in the hover and treat passes.
+#pragma once
+
+#include <cstdint>
+
+#include "gui/hoverable.h"
+
+class tGuiVisual : public tGuiHoverable {
+  VANDRELL_GUI_HOOKS(tGuiVisual, tGuiHoverable, &tGuiVisual::GUIMSG_RENDER)
+
+ public:
+  virtual void visible(int32_t flag) { _visible = flag; }
+  int32_t isVisible() const override { return _visible; }
+  // Draws when visible; the visibility test is shared by every drawable.
+  virtual void render();
+  virtual void _render() {}
+  virtual int32_t GUIMSG_RENDER(::GUIMSG_RENDER& msg);
+
+ protected:
+  int32_t _visible = 1;
+};
