@@ -3,54 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/png_codec.h"
+#include "support/block_font.h"
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-struct GlyphSpec {
-  char32_t code;
-  int32_t width;
-  uint8_t grey = 255;
-  uint8_t alpha = 255;
-};
-
-// A font whose glyphs are solid blocks of their grey and alpha, `height`
-// pixels high, laid side by side on one image; `padding` is the description's
-// "h" and "v".
-tLetterPtr blockFont(const std::vector<GlyphSpec>& glyphs, int32_t height = 8, int32_t padding = 0) {
-  int32_t imageWidth = 0;
-  for (const GlyphSpec& glyph : glyphs) imageWidth += glyph.width;
-  const TPixmapPtr image = TPixmap::Create(imageWidth, height);
-  tMultiConfig config;
-  config.SetInt("Font", "h", padding);
-  config.SetInt("Font", "v", padding);
-  int32_t x = 0;
-  for (const GlyphSpec& glyph : glyphs) {
-    const std::string section = "Char" + std::to_string(glyph.code);
-    config.SetInt(section, "char", static_cast<int32_t>(glyph.code));
-    config.SetInt(section, "x", x);
-    config.SetInt(section, "w", glyph.width);
-    config.SetInt(section, "h", height);
-    for (int32_t j = 0; j < height; ++j)
-      for (int32_t i = 0; i < glyph.width; ++i) {
-        uint8_t* pixel = image->PixelPtr(x + i, j);
-        pixel[0] = glyph.grey;
-        pixel[3] = glyph.alpha;
-      }
-    x += glyph.width;
-  }
-  auto font = std::make_shared<tLetter>();
-  font->Load(config, image);
-  return font;
-}
-
-// Letters a..f 10 wide and an invisible blank 5 wide.
-tLetterPtr wordFont() {
-  std::vector<GlyphSpec> glyphs{{U' ', 5, 0, 0}};
-  for (char32_t c = U'a'; c <= U'f'; ++c) glyphs.push_back({c, 10});
-  return blockFont(glyphs);
-}
 
 std::vector<std::string> breakAll(const tLetter& font, std::string text, int32_t width) {
   std::vector<std::string> lines;
@@ -143,7 +100,7 @@ TEST(LetterLoad, GlyphsOutsideTheImageOrWithNegativeSizesDoNoHarm) {
 }
 
 TEST(LetterMeasure, WidthCountsOnlyGlyphs) {
-  const tLetterPtr font = blockFont({{U'a', 10}, {U'b', 6}});
+  const tLetterPtr font = BlockFont({{U'a', 10}, {U'b', 6}});
   EXPECT_EQ(font->width("xyz"), 0);
   EXPECT_EQ(font->width(""), 0);
   font->space(7, 0);
@@ -154,7 +111,7 @@ TEST(LetterMeasure, WidthCountsOnlyGlyphs) {
 }
 
 TEST(LetterMeasure, SpaceIsRelativeToTheFontsOwnSpacing) {
-  const tLetterPtr font = blockFont({{U'a', 10}}, 8, 1);
+  const tLetterPtr font = BlockFont({{U'a', 10}}, 8, 1);
   EXPECT_EQ(font->width("aaa"), 30 - 2 * 2);
   font->space(3, 5);
   EXPECT_EQ(font->_hSpace, 1);
@@ -165,7 +122,7 @@ TEST(LetterMeasure, SpaceIsRelativeToTheFontsOwnSpacing) {
 }
 
 TEST(LetterMeasure, RectHeightCountsLinesAndTheirSpacing) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   font->space(0, 3);
   EXPECT_EQ(font->rectHeight(100, "ab cd", ' '), 8);
   EXPECT_EQ(font->rectHeight(100, "", ' '), 8);
@@ -178,7 +135,7 @@ TEST(LetterMeasure, RectHeightCountsLinesAndTheirSpacing) {
 }
 
 TEST(LetterCut, BreaksAtTheLastBlankThatFits) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   EXPECT_EQ(breakAll(*font, "ab cd ef", 50), (std::vector<std::string>{"ab cd", "ef"}));
   // The blank after "cd" would overflow 45, so it is no break position.
   EXPECT_EQ(breakAll(*font, "ab cd ef", 45), (std::vector<std::string>{"ab", "cd ef"}));
@@ -186,7 +143,7 @@ TEST(LetterCut, BreaksAtTheLastBlankThatFits) {
 }
 
 TEST(LetterCut, TrailingBlanksAreConsumedAtTheLineEnd) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   std::string text = "ab   cd";
   EXPECT_EQ(font->_cut(text, 40, ' '), "ab");
   EXPECT_EQ(text, "cd");
@@ -196,14 +153,14 @@ TEST(LetterCut, TrailingBlanksAreConsumedAtTheLineEnd) {
 }
 
 TEST(LetterCut, AWordWiderThanTheLineIsCutAfterTheLastCharacterThatFits) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   EXPECT_EQ(breakAll(*font, "abcdef", 35), (std::vector<std::string>{"abc", "def"}));
   // An overflowing blank without an earlier break begins the next line.
   EXPECT_EQ(breakAll(*font, "abc d", 30), (std::vector<std::string>{"abc", " d"}));
 }
 
 TEST(LetterCut, EveryLineHoldsAtLeastOneCharacter) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   EXPECT_EQ(breakAll(*font, "abc", 4), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(font->rectHeight(0, "ab cd", ' '), 5 * 8);
   font->space(-20, 0);  // even a width below the spacing ends
@@ -211,7 +168,7 @@ TEST(LetterCut, EveryLineHoldsAtLeastOneCharacter) {
 }
 
 TEST(LetterCut, KeepsMultiByteCharactersWhole) {
-  const tLetterPtr font = blockFont({{U' ', 5}, {U'\u00e9', 10}, {U'\u4e2d', 10}});
+  const tLetterPtr font = BlockFont({{U' ', 5}, {U'\u00e9', 10}, {U'\u4e2d', 10}});
   EXPECT_EQ(breakAll(*font, "\xC3\xA9\xC3\xA9 \xE4\xB8\xAD\xE4\xB8\xAD", 25),
             (std::vector<std::string>{"\xC3\xA9\xC3\xA9", "\xE4\xB8\xAD\xE4\xB8\xAD"}));
   EXPECT_EQ(breakAll(*font, "\xE4\xB8\xAD\xE4\xB8\xAD", 12),
@@ -232,7 +189,7 @@ TEST(LetterDraw, PaddedCellsOverlapByTwiceThePadding) {
 }
 
 TEST(LetterDraw, TheStrongerPixelWinsAndTheResultIsGrey) {
-  const tLetterPtr font = blockFont({{U'a', 4, 200, 100}, {U'b', 4, 50, 250}, {U'c', 4, 255, 0}});
+  const tLetterPtr font = BlockFont({{U'a', 4, 200, 100}, {U'b', 4, 50, 250}, {U'c', 4, 255, 0}});
   font->space(-4, 0);  // every glyph lands on the same pixels
   const TPixmapPtr target = TPixmap::Create(4, 8);
   target->ClearPixels(static_cast<int32_t>(0x00104080));  // transparent, coloured
@@ -247,7 +204,7 @@ TEST(LetterDraw, TheStrongerPixelWinsAndTheResultIsGrey) {
 }
 
 TEST(LetterDraw, GlyphsAreClippedAtThePixmapsEdges) {
-  const tLetterPtr font = blockFont({{U'a', 10}}, 10);
+  const tLetterPtr font = BlockFont({{U'a', 10}}, 10);
   const TPixmapPtr target = TPixmap::Create(8, 6);
   font->line(*target, "a", -7, -7);
   font->line(*target, "a", 4, 3);
@@ -258,7 +215,7 @@ TEST(LetterDraw, GlyphsAreClippedAtThePixmapsEdges) {
 }
 
 TEST(LetterDraw, AlignsLinesLeftRightAndCentred) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   const TPixmapPtr centred = TPixmap::Create(101, 8);
   EXPECT_EQ(font->rect(*centred, "abcde", 2, 0, ' '), 8);
   EXPECT_EQ(firstInk(*centred, 0), 25);
@@ -276,7 +233,7 @@ TEST(LetterDraw, AlignsLinesLeftRightAndCentred) {
 }
 
 TEST(LetterDraw, JustifiesEveryLineButTheLast) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   const TPixmapPtr target = TPixmap::Create(50, 24);
   // Lines "ab cd" (width 45, one blank: 5 extra pixels after it) and "ef".
   EXPECT_EQ(font->rect(*target, "ab cd ef", 3, 0, ' '), 16);
@@ -285,7 +242,7 @@ TEST(LetterDraw, JustifiesEveryLineButTheLast) {
 }
 
 TEST(LetterDraw, JustifySpreadsTheExtraSpaceOverEveryBlank) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   const TPixmapPtr target = TPixmap::Create(60, 8);
   // Width 40 of 60: 10 extra pixels after each of the two blanks.
   font->justify(*target, "a b c", 0, ' ');
@@ -299,7 +256,7 @@ TEST(LetterDraw, JustifySpreadsTheExtraSpaceOverEveryBlank) {
 }
 
 TEST(LetterDraw, TextDrawsParagraphsOneBelowTheOther) {
-  const tLetterPtr font = wordFont();
+  const tLetterPtr font = WordFont();
   font->space(0, 1);
   const TPixmapPtr target = TPixmap::Create(30, 40);
   const std::vector<std::string> paragraphs{"ab", "cd ef"};
@@ -350,7 +307,7 @@ TEST(LetterFile, FailuresLeaveAFontWithoutGlyphs) {
 }
 
 TEST(LetterShare, SharedGlyphsKeepTheirOwnSpacing) {
-  const tLetterPtr original = blockFont({{U'a', 10}}, 8, 1);
+  const tLetterPtr original = BlockFont({{U'a', 10}}, 8, 1);
   original->space(5, 5);
   tLetter copy;
   copy.share(*original);

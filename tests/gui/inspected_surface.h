@@ -1,0 +1,46 @@
+// Label-like objects with their surface state open to the tests, counting how
+// often they redraw their surface.
+#pragma once
+
+#include <memory>
+
+#include "core/screen.h"
+#include "gui/label.h"
+
+template <class Base>
+class tInspected : public Base {
+ protected:
+  // What VANDRELL_GUI_HOOKS declares, spelt out for a dependent base.
+  const tGuiHookTable& _getMessageHooks() const override {
+    static const tGuiHookTable hooks = Base::_getMessageHooks().template overlay<tInspected>(typeid(Base));
+    return hooks;
+  }
+
+ public:
+  void _makeSurface() override {
+    ++rebuilds;
+    Base::_makeSurface();
+  }
+  const TImagePtr& surface() const { return this->_surface; }
+  int32_t wSurface() const { return this->_wSurface; }
+  int32_t hSurface() const { return this->_hSurface; }
+  // The surface's pixels, or null.
+  TPixmapPtr pixels() const { return this->_surface ? this->_surface->pixmaps[0] : nullptr; }
+
+  int32_t rebuilds = 0;
+};
+
+// Runs a test on a virtual screen of the given scale and puts the previous
+// screen back afterwards.
+class tScreenScale {
+ public:
+  explicit tScreenScale(float scale) : _saved(tScreen::Create(aspectw(), aspecth(), 0, 0)) {
+    _saved->x = tScreen::Current().x;
+    _saved->y = tScreen::Current().y;
+    tScreen::Create(scale, scale, 0, 0)->Setup();
+  }
+  ~tScreenScale() { _saved->Setup(); }
+
+ private:
+  std::shared_ptr<tScreen> _saved;
+};
