@@ -1,0 +1,9 @@
+// The window's icon. Platforms without icon resources take it from an image
+// shipped with the data.
+#pragma once
+
+#include "platform/pixmap.h"
+
+// Sets the icon of the current window; false when there is no window or no
+// pixmap.
+bool SetWindowIcon(const TPixmapPtr& icon);
