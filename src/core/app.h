@@ -1,0 +1,100 @@
+// The application: the start-up sequence (per-user folder, archives, strings,
+// profiles, options, command line, audio device, graphics mode), the glue
+// between the frame loop and the GUI root, the developer overlay, the options
+// file, and the suspend, resume and terminate notifications.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/core.h"
+#include "platform/window.h"
+#include "resources/config.h"
+
+class tAutomation;
+
+class tApp : public tCore {
+ public:
+  static constexpr const char* TITLE = "Vandrell";
+  // The folder under the per-user data root that holds our titles.
+  static constexpr const char* COMPANY = "Quorvix";
+
+  // Runs the whole start-up sequence. `automation` (optional) is told about
+  // every frame, so "-frames" and input replay work.
+  explicit tApp(tAutomation* automation = nullptr);
+  ~tApp() override;
+
+  // The one application object, null before it is built.
+  static tApp* Current();
+
+  std::string USER_PATH;
+  int32_t MAX2DDRIVER = GFXDRIVER_DIRECTX9;
+  int32_t WIDTH = 800;
+  int32_t HEIGHT = 600;
+  int32_t FULLSCREEN = 0;
+  int32_t MINIMIZED = 0;
+  int32_t VSYNC = 0;
+  int32_t FPS = 60;
+  int32_t ESC_ON = 0;
+  int32_t OSD_ON = 0;
+  int32_t AUDIO_ON = 1;
+  int32_t MUSIC_ON = 1;
+  int32_t PAK_ON = 1;
+  int32_t HARDWARECURSOR = 0;
+  float VOLUME_MUSIC = 1.0f;
+  float VOLUME_SOUND = 1.0f;
+  int32_t DWIDTH = 0;
+  int32_t DHEIGHT = 0;
+  std::string TEST_LEVEL;
+
+  virtual int32_t parsePaths();
+  virtual int32_t parseArguments();
+  virtual void graphicsInit();
+  virtual void graphicsSetup();
+  // The first of 32, 24, 16 bits at which the back end offers exactly this
+  // size, 0 when none does.
+  static int32_t graphicsDepth(int32_t width, int32_t height);
+  static int32_t graphicsDepth(const std::vector<TGraphicsMode>& modes, int32_t width, int32_t height);
+  virtual void audioInit();
+  virtual void audioFinalize();
+  virtual void validPaths();
+  virtual void setupIcon();
+  virtual void loadConfig();
+  virtual void saveConfig();
+  virtual void counters();
+  virtual void minimize();
+  virtual void restore();
+  virtual float inc2period(float n) { return n / static_cast<float>(_ips); }
+  virtual float inc2speed(float n) { return n * static_cast<float>(_ips); }
+
+  [[noreturn]] void run() override;
+  void render() override;
+  void event(const TEvent& ev) override;
+  void update(float delta) override;
+  void render2() override;
+  void suspend() override;
+  void resume() override;
+  void terminate() override;
+  void finalize() override;
+
+  tConfig& config() { return _config; }
+  const TGraphicsPtr& graphics() const { return _g; }
+  int32_t pointerX() const { return _xPointer; }
+  int32_t pointerY() const { return _yPointer; }
+  intptr_t audioDevice() const { return _alDevice; }
+
+ protected:
+  int32_t _xPointer = 0;
+  int32_t _yPointer = 0;
+  TGraphicsPtr _g;
+  intptr_t _alDevice = 0;
+  intptr_t _alContext = 0;
+  intptr_t _hwnd = 0;
+  intptr_t _hinst = 0;
+  tConfig _config;
+  int32_t _ips = 50;
+
+ private:
+  tAutomation* _automation;
+};
