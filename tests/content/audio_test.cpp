@@ -77,7 +77,7 @@ Decoded decode(const TStreamPtr& stream) {
 
 double toDb(int32_t peak) { return 20 * std::log10(std::max(peak, 1) / 32768.0); }
 
-class AudioTest : public ContentTest {
+class ContentAudioTest : public ContentTest {
  protected:
   // Every Ogg file below `folder`, decoded in each layout.
   static std::map<std::string, Decoded> decodeAll(const std::string& folder) {
@@ -92,7 +92,7 @@ class AudioTest : public ContentTest {
   }
 };
 
-TEST_F(AudioTest, InterfaceAndLibrarySoundsAllExist) {
+TEST_F(ContentAudioTest, InterfaceAndLibrarySoundsAllExist) {
   for (const char* name : {"click_menu", "click_menu2", "sos", "butterfly", "msgshow", "msghide", "item_found",
                            "mistake", "hint", "page_turn", "door", "sparkle", "chime"}) {
     for (ContentLayout& layout : open(std::string("media/") + name + ".ogg")) {
@@ -101,7 +101,7 @@ TEST_F(AudioTest, InterfaceAndLibrarySoundsAllExist) {
   }
 }
 
-TEST_F(AudioTest, EveryFileDecodesIsAudibleAndNeverClips) {
+TEST_F(ContentAudioTest, EveryFileDecodesIsAudibleAndNeverClips) {
   auto all = decodeAll("media");
   auto music = decodeAll("music");
   all.insert(music.begin(), music.end());
@@ -113,7 +113,7 @@ TEST_F(AudioTest, EveryFileDecodesIsAudibleAndNeverClips) {
   }
 }
 
-TEST_F(AudioTest, TracksLoopForOneToOneAndAHalfMinutesBelowTheEffects) {
+TEST_F(ContentAudioTest, TracksLoopForOneToOneAndAHalfMinutesBelowTheEffects) {
   const auto effects = decodeAll("media");
   const auto music = decodeAll("music");
   ASSERT_GE(music.size(), 3u);
@@ -126,7 +126,7 @@ TEST_F(AudioTest, TracksLoopForOneToOneAndAHalfMinutesBelowTheEffects) {
   }
 }
 
-TEST_F(AudioTest, TrackVolumeFilesHoldALevelOnTheirFirstLine) {
+TEST_F(ContentAudioTest, TrackVolumeFilesHoldALevelOnTheirFirstLine) {
   for (const std::string& path : looseFiles("music", ".ogg.vol")) {
     for (ContentLayout& layout : open(path)) {
       ASSERT_NE(layout.stream, nullptr) << path << " (" << layout.name << ")";

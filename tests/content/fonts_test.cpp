@@ -10,7 +10,7 @@ namespace {
 
 const char* const kFonts[] = {"0", "0t", "1", "1t", "1s", "2", "2t", "2s", "3", "4"};
 
-class FontsTest : public ContentTest {
+class ContentFontsTest : public ContentTest {
  protected:
   void SetUp() override {
     ContentTest::SetUp();
@@ -18,7 +18,7 @@ class FontsTest : public ContentTest {
   }
 };
 
-TEST_F(FontsTest, EveryFontLoadsAndCoversLatin1InEveryLayout) {
+TEST_F(ContentFontsTest, EveryFontLoadsAndCoversLatin1InEveryLayout) {
   for (const char* name : kFonts) {
     const std::string base = std::string("media/data/") + name + "/font";
     auto descriptions = open(base);
@@ -51,7 +51,7 @@ TEST_F(FontsTest, EveryFontLoadsAndCoversLatin1InEveryLayout) {
   }
 }
 
-TEST_F(FontsTest, LicencesShipWithTheFonts) {
+TEST_F(ContentFontsTest, LicencesShipWithTheFonts) {
   for (const char* path : {"media/data/fonts/EBGaramond-licence.txt", "media/data/fonts/Cantarell-licence.txt"}) {
     for (ContentLayout& layout : open(path)) {
       ASSERT_NE(layout.stream, nullptr) << path << " (" << layout.name << ")";

@@ -42,7 +42,7 @@ int32_t alphaAt(const TPixmap& pixmap, int32_t x, int32_t y) {
   return static_cast<int32_t>((static_cast<uint32_t>(pixmap.ReadPixel(x, y)) >> 24) & 0xFF);
 }
 
-class ImagesTest : public ContentTest {
+class ContentImagesTest : public ContentTest {
  protected:
   // The loose picture, decoded; fails the test when it is missing.
   static TPixmapPtr load(const std::string& name) {
@@ -52,7 +52,7 @@ class ImagesTest : public ContentTest {
   }
 };
 
-TEST_F(ImagesTest, EveryNamedPictureDecodesAtItsSizeInEveryLayout) {
+TEST_F(ContentImagesTest, EveryNamedPictureDecodesAtItsSizeInEveryLayout) {
   for (const Expected& image : kImages) {
     for (ContentLayout& layout : open(std::string("media/data/") + image.name + ".png")) {
       SCOPED_TRACE(std::string(image.name) + " (" + layout.name + ")");
@@ -65,7 +65,7 @@ TEST_F(ImagesTest, EveryNamedPictureDecodesAtItsSizeInEveryLayout) {
   }
 }
 
-TEST_F(ImagesTest, LoadingStripHoldsFiftyOneCellsOf256) {
+TEST_F(ContentImagesTest, LoadingStripHoldsFiftyOneCellsOf256) {
   TPixmapPtr strip = load("loading");
   ASSERT_NE(strip, nullptr);
   EXPECT_EQ(strip->width % 256, 0);
@@ -79,7 +79,7 @@ TEST_F(ImagesTest, LoadingStripHoldsFiftyOneCellsOf256) {
   }
 }
 
-TEST_F(ImagesTest, CursorsPointAtTheirCentreBecauseTheyAreDrawnCentred) {
+TEST_F(ContentImagesTest, CursorsPointAtTheirCentreBecauseTheyAreDrawnCentred) {
   for (const char* name : {"cursor", "cursor_hover", "cursor_hand", "cursor_1", "cursor_2", "cursor_3", "cursor_6"}) {
     TPixmapPtr cursor = load(name);
     ASSERT_NE(cursor, nullptr);
@@ -93,7 +93,7 @@ TEST_F(ImagesTest, CursorsPointAtTheirCentreBecauseTheyAreDrawnCentred) {
   }
 }
 
-TEST_F(ImagesTest, LoupeLeavesItsLensClearAroundTheHandlePoint) {
+TEST_F(ContentImagesTest, LoupeLeavesItsLensClearAroundTheHandlePoint) {
   TPixmapPtr loupe = load("loupe");
   ASSERT_NE(loupe, nullptr);
   // The magnified circle (radius about 95 around (111, 97)) shows through the glass...
@@ -106,7 +106,7 @@ TEST_F(ImagesTest, LoupeLeavesItsLensClearAroundTheHandlePoint) {
   EXPECT_EQ(alphaAt(*loupe, 111, 97 + 91), 255);
 }
 
-TEST_F(ImagesTest, PanelFrameShieldsTheSceneButShowsTheSlots) {
+TEST_F(ContentImagesTest, PanelFrameShieldsTheSceneButShowsTheSlots) {
   TPixmapPtr panel = load("panel");
   ASSERT_NE(panel, nullptr);
   // The panel is hovered where its alpha reaches 128: slots behind the window stay
@@ -118,7 +118,7 @@ TEST_F(ImagesTest, PanelFrameShieldsTheSceneButShowsTheSlots) {
   EXPECT_GE(alphaAt(*panel, 740, 540 - top), 128) << "button console";
 }
 
-TEST_F(ImagesTest, TintedMeterLiquidIsGreySoTheScriptColourShowsTrue) {
+TEST_F(ContentImagesTest, TintedMeterLiquidIsGreySoTheScriptColourShowsTrue) {
   TPixmapPtr liquid = load("resist_colorbar");
   ASSERT_NE(liquid, nullptr);
   int32_t coloured = 0;
@@ -132,7 +132,7 @@ TEST_F(ImagesTest, TintedMeterLiquidIsGreySoTheScriptColourShowsTrue) {
   EXPECT_EQ(coloured, 0);
 }
 
-TEST_F(ImagesTest, HoverPicturesMatchTheirNormalPictures) {
+TEST_F(ContentImagesTest, HoverPicturesMatchTheirNormalPictures) {
   // Hover faces are drawn centred over the normal ones; a size mismatch shows as a jump.
   for (auto [normal, hover] : {std::pair{"item", "item_hover"}, std::pair{"journal", "journal_hover"},
                                std::pair{"sos", "sos_hover"}, std::pair{"zoom", "zoom_hover"},

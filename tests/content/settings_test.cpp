@@ -5,9 +5,9 @@
 
 namespace {
 
-using SettingsTest = ContentTest;
+using ContentSettingsTest = ContentTest;
 
-TEST_F(SettingsTest, NewPlayersStartWindowedWithTheDrawnCursorAndFullVolume) {
+TEST_F(ContentSettingsTest, NewPlayersStartWindowedWithTheDrawnCursorAndFullVolume) {
   tConfig options;
   ASSERT_EQ(options.LoadFile(root() + "/default", UTF8), 1);
   // Missing keys would read as 0 and silence the game, so each must be there.
@@ -20,7 +20,7 @@ TEST_F(SettingsTest, NewPlayersStartWindowedWithTheDrawnCursorAndFullVolume) {
   EXPECT_FLOAT_EQ(options.GetFloat("", "music", 0), 1.0f);
 }
 
-TEST_F(SettingsTest, LocaleListNamesTheEnglishArchive) {
+TEST_F(ContentSettingsTest, LocaleListNamesTheEnglishArchive) {
   TStreamPtr locale = ReadFile(root() + "/locale");
   ASSERT_NE(locale, nullptr);
   EXPECT_EQ(locale->readLine(), "en");

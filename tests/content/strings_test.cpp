@@ -35,7 +35,7 @@ const Section kAsked[] = {
     {{"loading"}, {"title"}},
 };
 
-class StringsTest : public ContentTest {
+class ContentStringsTest : public ContentTest {
  protected:
   void SetUp() override {
     ContentTest::SetUp();
@@ -52,7 +52,7 @@ class StringsTest : public ContentTest {
   std::vector<std::pair<std::string, std::unique_ptr<tConfig>>> strings;
 };
 
-TEST_F(StringsTest, EveryAskedKeyHasText) {
+TEST_F(ContentStringsTest, EveryAskedKeyHasText) {
   for (const auto& [where, config] : strings) {
     for (const Section& section : kAsked) {
       for (const char* name : section.names) {
@@ -64,7 +64,7 @@ TEST_F(StringsTest, EveryAskedKeyHasText) {
   }
 }
 
-TEST_F(StringsTest, FormatsCarryTheValuesTheGameFillsIn) {
+TEST_F(ContentStringsTest, FormatsCarryTheValuesTheGameFillsIn) {
   // These texts go through the string formatter with the given values; any other
   // conversion would print garbage or nothing.
   const std::regex conversion("%[-+ 0#]*[0-9]*(\\.[0-9]+)?[a-zA-Z%]");
@@ -91,7 +91,7 @@ TEST_F(StringsTest, FormatsCarryTheValuesTheGameFillsIn) {
   }
 }
 
-TEST_F(StringsTest, EveryTextStaysWithinTheFontsLatin1) {
+TEST_F(ContentStringsTest, EveryTextStaysWithinTheFontsLatin1) {
   for (const auto& [where, config] : strings) {
     for (const std::string& section : config->Sections()) {
       for (const auto& option : config->OptionsOptions(section)) {
