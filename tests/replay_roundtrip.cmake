@@ -3,7 +3,7 @@
 # ends with a window-close request, so the program must also stop there.
 # Arguments: -DPROGRAM=... -DSESSION=... -DOUTPUT=...
 execute_process(
-  COMMAND ${PROGRAM} -headless -fixedtime -frames 1000 -replay ${SESSION} -record ${OUTPUT}
+  COMMAND ${PROGRAM} -headless -fixedtime -frames 1000 -user ${OUTPUT}.user/ -replay ${SESSION} -record ${OUTPUT}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "the program ended with ${result}")

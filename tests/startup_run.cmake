@@ -1,0 +1,36 @@
+# Starts the real program on a fresh per-user folder for a few frames: the
+# folder must be created, the options written at exit, and the start-up lines
+# logged in their order.
+# Arguments: -DPROGRAM=... -DUSER_DIR=...
+file(REMOVE_RECURSE ${USER_DIR})
+set(log ${USER_DIR}.log)
+execute_process(
+  COMMAND ${PROGRAM} -headless -frames 60 -user ${USER_DIR}/ -log ${log}
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the program ended with ${result}")
+endif()
+if(NOT EXISTS ${USER_DIR}/options)
+  message(FATAL_ERROR "no options file was written to ${USER_DIR}")
+endif()
+file(STRINGS ${log} lines)
+set(expected
+  "Can't load profiles!"
+  "Default options loaded!"
+  "Graphics init complete successfully."
+  "Options saved."
+  "Quit.")
+set(found 0)
+list(LENGTH expected wanted)
+foreach(line IN LISTS lines)
+  if(found LESS wanted)
+    list(GET expected ${found} next)
+    if(line STREQUAL next)
+      math(EXPR found "${found} + 1")
+    endif()
+  endif()
+endforeach()
+if(NOT found EQUAL wanted)
+  list(JOIN lines "\n" text)
+  message(FATAL_ERROR "start-up lines missing or out of order:\n${text}")
+endif()
