@@ -1,9 +1,11 @@
 # Starts the real program on a fresh per-user folder for a few frames: the
 # folder must be created, the options written at exit, and the start-up lines
 # logged in their order.
-# Arguments: -DPROGRAM=... -DUSER_DIR=...
-file(REMOVE_RECURSE ${USER_DIR})
-set(log ${USER_DIR}.log)
+# Arguments: -DPROGRAM=... -DWORK=scratch folder
+set(USER_DIR ${WORK}/user)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(log ${WORK}/log.txt)
 execute_process(
   COMMAND ${PROGRAM} -headless -frames 60 -user ${USER_DIR}/ -log ${log}
   RESULT_VARIABLE result)
