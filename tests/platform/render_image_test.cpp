@@ -167,3 +167,13 @@ TEST_F(RenderTest, GrabPixmapCopiesOpaquePixelsAndLeavesTheOutsideClear) {
   ASSERT_TRUE(outside);
   EXPECT_EQ(outside->ReadPixel(1, 1), 0);
 }
+
+TEST_F(RenderTest, ImagesAssembledByHandAreDrawnToo) {
+  auto image = std::make_shared<TImage>();
+  image->width = image->height = 2;
+  TPixmapPtr pixels = TPixmap::Create(2, 2);
+  pixels->ClearPixels(static_cast<int32_t>(0xFF0000FFu));
+  image->pixmaps.push_back(pixels);
+  DrawImage(image, 3, 3);
+  EXPECT_TRUE(AreaNear(grab(), 3, 3, 2, 2, 0x0000FF, 0));
+}

@@ -25,6 +25,9 @@ void TImageFrame::release() {
 SDL_Texture* TImageFrame::Texture(TImage& image, int32_t frame, const TGraphicsPtr& graphics, Variant variant) {
   const TPixmapPtr& pixmap = image.pixmaps[frame];
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
+  // Images assembled by hand may have pixmaps only.
+  if (image.frames.size() < image.pixmaps.size()) image.frames.resize(image.pixmaps.size());
+  if (image.seqs.size() < image.pixmaps.size()) image.seqs.resize(image.pixmaps.size());
   std::shared_ptr<TImageFrame>& copy = image.frames[frame];
   if (!copy) copy = std::make_shared<TImageFrame>();
   if (!copy->sameContext(graphics)) {
