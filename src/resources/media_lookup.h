@@ -1,0 +1,60 @@
+// The one media lookup: turns a relative data name into a stream, searching
+// the pak archives (locale archives first, then "data"), then the locale
+// folders, then the plain folder; and loads pixmaps and images through a
+// resource manager.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/image.h"
+#include "platform/pixmap.h"
+#include "platform/stream.h"
+#include "resources/pak.h"
+#include "resources/resource_manager.h"
+
+class tFile {
+ public:
+  static constexpr const char* MEDIA_PATH = "media/";
+  static constexpr const char* LEVEL_PATH = "locations/";
+  static constexpr const char* MUSIC_PATH = "music/";
+
+  // Reads the locale names from the file "locale" in the working folder, one
+  // per line; none when it is missing.
+  int32_t loadLocale();
+  // Switches to archive mode: opens the archive of each locale and "data"
+  // (those that exist), with entry names matched regardless of case.
+  int32_t loadPak();
+
+  // Null when no archive and no folder has the name.
+  TStreamPtr file(const std::string& name) const;
+  TStreamPtr media(const std::string& name) const;
+  TStreamPtr sound(const std::string& name) const;
+  TStreamPtr music(const std::string& name) const;
+  TStreamPtr musicVolume(const std::string& name) const;
+  TStreamPtr level(const std::string& name) const;
+
+  // A null manager means rmDefault. Null when the file is missing or cannot
+  // be decoded.
+  TPixmapPtr pixmap(const std::string& url, tResourceManager* manager = nullptr) const;
+  // Flags -1 mean the renderer's default image flags.
+  TImagePtr image(const std::string& url, int32_t flags, tResourceManager* manager = nullptr) const;
+  TImagePtr anim(const std::string& url, int32_t cellWidth, int32_t cellHeight, int32_t firstCell, int32_t cellCount,
+                 int32_t flags, tResourceManager* manager = nullptr) const;
+
+  const std::vector<std::string>& locales() const { return _locales; }
+
+  static tFile& Current();
+
+ private:
+  // A cached image under `key`, or the one `make` builds from the pixmap.
+  template <typename Make>
+  TImagePtr cachedImage(const std::string& url, const std::string& key, tResourceManager* manager, Make make) const;
+
+  std::vector<std::string> _locales;
+  // Empty while archives are switched off.
+  std::optional<std::vector<std::shared_ptr<tPak>>> _paks;
+};

@@ -1,0 +1,57 @@
+#include "resources/resource_manager.h"
+
+#include "platform/log.h"
+
+tResource tThroughResourceManager::Resource(const std::string& url, const tResource& res) { return Through(url, res); }
+
+tResource tThroughResourceManager::Through(const std::string& url, const tResource& res) {
+  if (res) {
+    DebugLog("rm> " + url);
+    _urls[res] = url;
+  }
+  return res;
+}
+
+std::string tThroughResourceManager::Url(const tResource& res) const {
+  const auto found = _urls.find(res);
+  return found == _urls.end() ? std::string() : found->second;
+}
+
+void tThroughResourceManager::Clear() { _urls.clear(); }
+
+tResource tCacheResourceManager::Resource(const std::string& url, const tResource& res) {
+  const auto found = _ress.find(url);
+  if (found != _ress.end()) return found->second;
+  if (!res) return nullptr;
+  _ress[url] = res;
+  return Through(url, res);
+}
+
+void tCacheResourceManager::Clear() {
+  tThroughResourceManager::Clear();
+  _ress.clear();
+}
+
+tCacheResourceManager& rmDefault() {
+  static tCacheResourceManager manager;
+  return manager;
+}
+
+tNullResourceManager& rmNull() {
+  static tNullResourceManager manager;
+  return manager;
+}
+
+namespace {
+tResourceManager& orDefault(tResourceManager* manager) { return manager ? *manager : rmDefault(); }
+}  // namespace
+
+tResource rmResource(tResourceManager* manager, const std::string& url, const tResource& res) {
+  return orDefault(manager).Resource(url, res);
+}
+
+tResource rmThrough(tResourceManager* manager, const std::string& url, const tResource& res) {
+  return orDefault(manager).Through(url, res);
+}
+
+std::string rmUrl(tResourceManager* manager, const tResource& res) { return orDefault(manager).Url(res); }

@@ -1,0 +1,29 @@
+// Runs a test inside a fresh folder made the working folder, with helpers to
+// lay out data files there; the previous working folder comes back after.
+#pragma once
+
+#include <string>
+
+#include "platform/filesystem.h"
+#include "platform/stream.h"
+#include "support/temp_dir.h"
+
+class WorkingFolder {
+ public:
+  WorkingFolder() : _previous(CurrentDir()) { ChangeDir(_dir.path()); }
+  ~WorkingFolder() { ChangeDir(_previous); }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  // Writes `bytes` to the relative path, creating its folders.
+  static void put(const std::string& path, const std::string& bytes) {
+    if (!ExtractDir(path).empty()) CreateDir(ExtractDir(path));
+    TStreamPtr file = WriteFile(path);
+    file->writeString(bytes);
+    file->close();
+  }
+
+ private:
+  TempDir _dir;
+  std::string _previous;
+};
