@@ -5,6 +5,10 @@
 #include "platform/log.h"
 #include "script/command_text.h"
 
+namespace {
+constexpr int32_t MAX_ACTIONS_PER_RUN = 100000;
+}  // namespace
+
 tExprValuePtr tAction::calc(int32_t i, tExprValuePtr fallback) {
   if (i >= 0 && i < static_cast<int32_t>(_args.size())) return _args[i]->calc();
   return fallback ? fallback : tExprValue::Create();
@@ -35,8 +39,14 @@ std::vector<tActionPtr> tAction::Parse(const std::string& text) {
 
 float tActionBlock::exec() {
   float wait = 0.0f;
-  while (_n < count()) {
-    // The action may restart this very block through its command.
+  for (int32_t run = 0; _n < count(); ++run) {
+    // An action may restart this very block through its command; one that
+    // always does would keep the block from ever ending.
+    if (run == MAX_ACTIONS_PER_RUN) {
+      DebugLog("An action block restarts itself without end; it is cut short.");
+      _n = count();
+      return 0.0f;
+    }
     const tActionPtr action = _actions[_n++];
     wait = action->exec();
     if (wait > 0.0f) break;
