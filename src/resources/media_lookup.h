@@ -16,6 +16,8 @@
 #include "resources/pak.h"
 #include "resources/resource_manager.h"
 
+class tLetter;
+
 class tFile {
  public:
   static constexpr const char* MEDIA_PATH = "media/";
@@ -44,6 +46,11 @@ class tFile {
   TImagePtr image(const std::string& url, int32_t flags, tResourceManager* manager = nullptr) const;
   TImagePtr anim(const std::string& url, int32_t cellWidth, int32_t cellHeight, int32_t firstCell, int32_t cellCount,
                  int32_t flags, tResourceManager* manager = nullptr) const;
+
+  // A bitmap font: the description `url` and its image `url` + ".pixmap"; an
+  // empty font when either is missing. Every call gets its own font object
+  // with its own spacing over the glyphs cached for `url` (letter_lookup.cpp).
+  std::shared_ptr<tLetter> letter(const std::string& url, tResourceManager* manager = nullptr) const;
 
   const std::vector<std::string>& locales() const { return _locales; }
 
