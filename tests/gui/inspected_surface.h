@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "core/screen.h"
 #include "gui/label.h"
 
 template <class Base>
@@ -28,19 +27,4 @@ class tInspected : public Base {
   TPixmapPtr pixels() const { return this->_surface ? this->_surface->pixmaps[0] : nullptr; }
 
   int32_t rebuilds = 0;
-};
-
-// Runs a test on a virtual screen of the given scale and puts the previous
-// screen back afterwards.
-class tScreenScale {
- public:
-  explicit tScreenScale(float scale) : _saved(tScreen::Create(aspectw(), aspecth(), 0, 0)) {
-    _saved->x = tScreen::Current().x;
-    _saved->y = tScreen::Current().y;
-    tScreen::Create(scale, scale, 0, 0)->Setup();
-  }
-  ~tScreenScale() { _saved->Setup(); }
-
- private:
-  std::shared_ptr<tScreen> _saved;
 };

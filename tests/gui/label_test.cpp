@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "inspected_surface.h"
+#include "visual_test_support.h"
 #include "support/block_font.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 using tLabel = tInspected<tGuiLabel>;
 
 TEST(Label, SizesItselfToItsTextInEvenPixels) {
-  const tScreenScale scale(2.0f);  // sizes are in font pixels whatever the scale
+  const ScreenScope screen(2, 2, 0, 0);  // sizes are in font pixels whatever the scale
   tLabel label;
   label.letter(BlockFont({{U'a', 37}, {U'b', 4}}, 9), 0);
   label.value("a");
@@ -26,7 +27,7 @@ TEST(Label, SizesItselfToItsTextInEvenPixels) {
 }
 
 TEST(Label, WithoutTextOrFontItHasNoSurface) {
-  const tScreenScale scale(1.0f);
+  const ScreenScope screen(1, 1, 0, 0);
   tLabel label;
   label.value("ab");
   label.makeSurface();
@@ -45,7 +46,7 @@ TEST(Label, WithoutTextOrFontItHasNoSurface) {
 }
 
 TEST(Label, RedrawsOnlyWhenTheTextOrTheFontChanges) {
-  const tScreenScale scale(1.0f);
+  const ScreenScope screen(1, 1, 0, 0);
   const tLetterPtr font = WordFont();
   tLabel label;
   label.letter(font, 0);
@@ -69,7 +70,7 @@ TEST(Label, RedrawsOnlyWhenTheTextOrTheFontChanges) {
 }
 
 TEST(Label, DrawsItsTextOnItsSurface) {
-  const tScreenScale scale(1.0f);
+  const ScreenScope screen(1, 1, 0, 0);
   tLabel label;
   label.letter(WordFont(), 0);
   label.value("a b");

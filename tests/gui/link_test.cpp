@@ -2,6 +2,7 @@
 
 #include "gui_test_support.h"
 #include "inspected_surface.h"
+#include "visual_test_support.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "support/block_font.h"
@@ -36,7 +37,7 @@ class LinkTest : public GuiTest {
   static void press(int32_t button) { post(EVENT_MOUSEDOWN, button); }
   static void release(int32_t button) { post(EVENT_MOUSEUP, button); }
 
-  const tScreenScale scale{1.0f};
+  const ScreenScope screen{1, 1, 0, 0};
   const std::shared_ptr<tCountingLink> link = std::make_shared<tCountingLink>();
 };
 

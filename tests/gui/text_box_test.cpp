@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "inspected_surface.h"
+#include "visual_test_support.h"
 #include "support/block_font.h"
 
 namespace {
@@ -27,7 +28,7 @@ class TextBoxTest : public ::testing::Test {
     return -1;
   }
 
-  const tScreenScale scale{1.0f};
+  const ScreenScope screen{1, 1, 0, 0};
   const tLetterPtr font = WordFont();
   tTextBox box;
 };
