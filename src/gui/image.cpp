@@ -22,13 +22,7 @@ tVec turned(tVec p, float degrees) {
 
 }  // namespace
 
-void tGuiImage::_mathRotate(float angle, int32_t relative) {
-  if (relative) {
-    _angle += angle;
-  } else {
-    _angle = angle;
-  }
-}
+void tGuiImage::_mathRotate(float angle, int32_t relative) { SetOrAdd(_angle, angle, relative); }
 
 void tGuiImage::_paint() {
   const TPixmapPtr pixels = getPixmap();

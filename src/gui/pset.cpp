@@ -23,13 +23,8 @@ void tGuiPset::_paint() {
 void tGuiPset::move(float h, float v, int32_t relative) { _move(h, v, relative); }
 
 void tGuiPset::_mathMove(float h, float v, int32_t relative) {
-  if (relative) {
-    _h += h;
-    _v += v;
-  } else {
-    _h = h;
-    _v = v;
-  }
+  SetOrAdd(_h, h, relative);
+  SetOrAdd(_v, v, relative);
 }
 
 void tGuiPset::anchorPosition(int32_t hanchor, int32_t vanchor) {

@@ -19,6 +19,9 @@ class GUIMSG_PARENTRESHAPE final : public tGuiMessage {
   const tRect& r1() const { return std::any_cast<const tRectPair&>(in())[1]; }
 };
 
+// Moves, resizes and turns either set a value or, with `relative` non-zero, add to it.
+inline void SetOrAdd(float& field, float value, int32_t relative) { field = relative ? field + value : value; }
+
 // How a coordinate or a length follows a reshaped parent.
 constexpr int32_t ANCHOR_PROPORTIONAL = 0;
 constexpr int32_t ANCHOR_START = 1;  // keeps its distance from the left or top edge; lengths stay

@@ -20,13 +20,8 @@ tRect tGuiRect::xrect() const {
 void tGuiRect::resize(float l, float t, int32_t relative) { _resize(l, t, relative); }
 
 void tGuiRect::_mathResize(float l, float t, int32_t relative) {
-  if (relative) {
-    _l += l;
-    _t += t;
-  } else {
-    _l = l;
-    _t = t;
-  }
+  SetOrAdd(_l, l, relative);
+  SetOrAdd(_t, t, relative);
 }
 
 void tGuiRect::wideResize(float l, float aspect) {

@@ -5,6 +5,7 @@
 // edge they fall on is the rasterizer's choice.
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "../platform/render_fixture.h"
 #include "gui/anim_image.h"
@@ -14,25 +15,19 @@
 
 namespace {
 
-struct Rgb {
-  double r, g, b;
-};
-
-Rgb rgbOf(uint32_t rgb) { return {double(rgb >> 16 & 255), double(rgb >> 8 & 255), double(rgb & 255)}; }
-
-uint32_t pack(Rgb c) {
-  const auto byte = [](double v) { return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 255.0))); };
-  return byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
-}
-
-// The renderer takes the tint as whole channel values, truncated.
+// `source` tinted and faded by the colour over the background. The renderer
+// takes the tint as whole channel values, truncated.
 uint32_t tinted(uint32_t source, const tColorf& tint) {
-  const Rgb s = rgbOf(source);
-  const double r = std::trunc(tint.r * 255), g = std::trunc(tint.g * 255), b = std::trunc(tint.b * 255);
-  const Rgb d = rgbOf(RenderTest::BACKGROUND);
-  const double a = tint.a;
-  return pack({s.r * r / 255 * a + d.r * (1 - a), s.g * g / 255 * a + d.g * (1 - a),
-               s.b * b / 255 * a + d.b * (1 - a)});
+  const float channels[3] = {tint.r, tint.g, tint.b};
+  uint32_t result = 0;
+  for (int i = 0; i < 3; ++i) {
+    const int shift = 16 - 8 * i;
+    const double s = source >> shift & 255;
+    const double d = RenderTest::BACKGROUND >> shift & 255;
+    const double c = s * std::trunc(channels[i] * 255) / 255 * tint.a + d * (1 - tint.a);
+    result |= static_cast<uint32_t>(std::lround(c)) << shift;
+  }
+  return result;
 }
 
 // Every pixel of the screen against `expected(x, y)` at the pixel's centre;
