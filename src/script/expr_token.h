@@ -56,7 +56,6 @@ class tExprProperty : public tExprVariable {
  public:
   static std::shared_ptr<tExprProperty> Create(const std::string& lexeme);
   void calc() override;
-  const std::string& property() const { return _property; }
 
  private:
   std::string _property;
