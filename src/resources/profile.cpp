@@ -32,8 +32,8 @@ bool unscramble(const std::string& path, TBankPtr& plain) {
 
 }  // namespace
 
-tProfile& tProfile::Global() {
-  static tProfile profile;
+const std::shared_ptr<tProfile>& tProfile::GlobalPtr() {
+  static const std::shared_ptr<tProfile> profile = std::make_shared<tProfile>();
   return profile;
 }
 
