@@ -6,7 +6,7 @@
 #include "script/command_text.h"
 
 namespace {
-constexpr int32_t MAX_ACTIONS_PER_RUN = 100000;
+constexpr int32_t MAX_RESTARTS_PER_RUN = 100;
 }  // namespace
 
 tExprValuePtr tAction::calc(int32_t i, tExprValuePtr fallback) {
@@ -39,16 +39,17 @@ std::vector<tActionPtr> tAction::Parse(const std::string& text) {
 
 float tActionBlock::exec() {
   float wait = 0.0f;
-  for (int32_t run = 0; _n < count(); ++run) {
-    // An action may restart this very block through its command; one that
-    // always does would keep the block from ever ending.
-    if (run == MAX_ACTIONS_PER_RUN) {
+  int32_t restarts = 0;
+  while (_n < count()) {
+    const int32_t index = _n++;
+    wait = _actions[index]->exec();
+    // The action may have restarted this very block through its command; one
+    // that always does would keep the block from ever ending.
+    if (_n <= index && ++restarts > MAX_RESTARTS_PER_RUN) {
       DebugLog("An action block restarts itself without end; it is cut short.");
       _n = count();
       return 0.0f;
     }
-    const tActionPtr action = _actions[_n++];
-    wait = action->exec();
     if (wait > 0.0f) break;
   }
   return wait;

@@ -7,23 +7,38 @@
 
 namespace {
 // Commands call each other through actions, and a called command runs its
-// first actions at once; a script whose commands keep calling one another
-// would otherwise nest without end.
-constexpr int32_t MAX_NESTED_UPDATES = 64;
-int32_t nestedUpdates = 0;
+// first actions at once. A script whose commands keep calling one another
+// would nest without end, and a looping one that calls itself would rerun
+// every level it unwinds through. So one run of actions (everything an update
+// or a call from outside sets off) may nest calls only so deep and make only
+// so many; loops written as a command calling itself stay well below both.
+constexpr int32_t MAX_NESTED_RUNS = 200;
+constexpr int32_t MAX_CALLS_PER_RUN = 1000;
+int32_t nestedRuns = 0;
+int32_t callsThisRun = 0;
 
-bool callsTooDeep(const std::string& id) {
-  if (nestedUpdates < MAX_NESTED_UPDATES) return false;
-  DebugLog("Command " + id + ": commands call each other too deeply; the call is dropped.");
+// Whether a call from inside a running action must be dropped.
+bool callRefused(const std::string& id) {
+  if (nestedRuns == 0) return false;
+  if (nestedRuns < MAX_NESTED_RUNS && callsThisRun < MAX_CALLS_PER_RUN) {
+    ++callsThisRun;
+    return false;
+  }
+  if (callsThisRun <= MAX_CALLS_PER_RUN) {
+    DebugLog("Command " + id + ": commands call each other without end; the calls are dropped.");
+    callsThisRun = MAX_CALLS_PER_RUN + 1;  // reported once per run
+  }
   return true;
 }
 
-class tNestedUpdate {
+class tNestedRun {
  public:
-  tNestedUpdate() { ++nestedUpdates; }
-  ~tNestedUpdate() { --nestedUpdates; }
-  tNestedUpdate(const tNestedUpdate&) = delete;
-  tNestedUpdate& operator=(const tNestedUpdate&) = delete;
+  tNestedRun() {
+    if (nestedRuns++ == 0) callsThisRun = 0;
+  }
+  ~tNestedRun() { --nestedRuns; }
+  tNestedRun(const tNestedRun&) = delete;
+  tNestedRun& operator=(const tNestedRun&) = delete;
 };
 }  // namespace
 
@@ -68,14 +83,14 @@ void tCommand::stop() {
 }
 
 void tCommand::nextcall() {
-  if (!isEnable() || callsTooDeep(id())) return;
+  if (!isEnable() || callRefused(id())) return;
   _play = 1;
   nextblock();
   update(0.0f);
 }
 
 void tCommand::playcall() {
-  if (!_enable || callsTooDeep(id())) return;
+  if (!_enable || callRefused(id())) return;
   play();
   update(0.0f);
 }
@@ -111,7 +126,7 @@ void tCommand::update(float delta) {
   // An action may release the last owner of this command.
   const std::shared_ptr<tGuiObject> keepAlive = weak_from_this().lock();
   {
-    const tNestedUpdate nested;
+    const tNestedRun nested;
     tActionBlock* block = currentBlock();
     _wait = block ? block->exec() : 0.0f;
   }
