@@ -38,9 +38,6 @@ class FakePic : public tObject, public std::enable_shared_from_this<FakePic> {
   float _x;
 };
 
-// The profile class is no script object by itself; the game gives scripts one that is.
-class ScriptProfile : public tProfile, public tObject {};
-
 void addFakePicsOnce() {
   static const bool added = [] {
     tZebExpr::addPropertyOwner(ZebPropertyOwner<FakePic>());
@@ -246,10 +243,10 @@ TEST(ZebBookTest, PropertiesComeFromTheObjectsThatAnswerThem) {
 
 TEST(ZebBookTest, ProfilePropertiesAreThePlayersVariables) {
   ZebScriptScope script;
-  const auto profile = std::make_shared<ScriptProfile>();
+  const auto profile = std::make_shared<tProfile>();
   profile->user(1);
   profile->config().SetFloat("1", "uv_coins", 5.0f);
-  script.book().set("uv", tExprObject::Create(std::static_pointer_cast<tObject>(profile)));
+  script.book().set("uv", tExprObject::Create(profile));
   EXPECT_FLOAT_EQ(evaluate("uv:coins"), 5.0f);
   EXPECT_FLOAT_EQ(evaluate("uv:coins>4"), 1.0f);
   EXPECT_FLOAT_EQ(evaluate("uv:gems"), 0.0f);
