@@ -8,28 +8,11 @@
 
 #include "gui/object_set.h"
 #include "resources/config.h"
-#include "support/log_capture.h"
-#include "test_actions.h"
-#include "zeb_script_scope.h"
+#include "script_test_fixture.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class CommandTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetTestActions(); }
-
-  // What the commands recorded since the last call.
-  Texts shown() {
-    Texts recorded = TestActionLog();
-    TestActionLog().clear();
-    return recorded;
-  }
-
-  ZebScriptScope script;
-  LogCapture log;
-};
+using CommandTest = ScriptTest;
 
 // Delivers every emitted message to one object set, as the GUI root would.
 class SetRoot : public tGuiMessageReceiver {

@@ -8,9 +8,7 @@
 #include "script/action.h"
 #include "script/action_keywords.h"
 #include "script/command.h"
-#include "support/log_capture.h"
-#include "test_actions.h"
-#include "zeb_script_scope.h"
+#include "script_test_fixture.h"
 
 namespace {
 
@@ -24,12 +22,7 @@ Texts playEveryBlock(const std::string& text, int blocks) {
   return TestActionLog();
 }
 
-class CommandParseTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetTestActions(); }
-  ZebScriptScope script;
-  LogCapture log;
-};
+using CommandParseTest = ScriptTest;
 
 TEST(CommandTextTest, BlocksLieBetweenBracketsThatDoNotNest) {
   EXPECT_EQ(CommandBlockTexts("a;b"), (Texts{"a;b"}));

@@ -8,30 +8,18 @@
 
 #include "resources/config.h"
 #include "script/command_group.h"
-#include "test_actions.h"
-#include "zeb_script_scope.h"
+#include "script_test_fixture.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class ConditionTest : public ::testing::Test {
+class ConditionTest : public ScriptTest {
  protected:
-  void SetUp() override { ResetTestActions(); }
-
-  Texts shown() {
-    Texts recorded = TestActionLog();
-    TestActionLog().clear();
-    return recorded;
-  }
   void setDoor(float open) { script.book().set("door", tExprNumber::Create(open)); }
   std::shared_ptr<tCondition> whenDoorOpens(const std::string& text) {
     auto condition = tCondition::Parse(text);
     condition->condition(tExpr::Create("door=1"));
     return condition;
   }
-
-  ZebScriptScope script;
 };
 
 TEST_F(ConditionTest, FiresAtEveryCheckWhileItsExpressionHolds) {

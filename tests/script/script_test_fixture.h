@@ -1,0 +1,29 @@
+// Base of the command tests: the script language and the test actions are
+// installed, and diagnostic lines are collected.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/log_capture.h"
+#include "test_actions.h"
+#include "zeb_script_scope.h"
+
+class ScriptTest : public ::testing::Test {
+ protected:
+  using Texts = std::vector<std::string>;
+
+  void SetUp() override { ResetTestActions(); }
+
+  // What the actions recorded since the last call.
+  Texts shown() {
+    Texts recorded = TestActionLog();
+    TestActionLog().clear();
+    return recorded;
+  }
+
+  ZebScriptScope script;
+  LogCapture log;
+};
