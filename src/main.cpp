@@ -7,6 +7,7 @@
 #include "platform/log.h"
 #include "platform/process.h"
 #include "platform/window.h"
+#include "script/zeb_book.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   int code = 0;
   try {
     Gui();
+    InstallZebScript();
     tApp app(&automation);
     Gui().insert(std::make_shared<tCloseHandler>());
     app.run();
