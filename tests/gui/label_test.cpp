@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "inspected_surface.h"
+#include "surface_probe.h"
 #include "visual_test_support.h"
 #include "support/block_font.h"
 

@@ -1,7 +1,7 @@
 #include "gui/link.h"
 
 #include "gui_test_support.h"
-#include "inspected_surface.h"
+#include "surface_probe.h"
 #include "visual_test_support.h"
 #include "platform/draw.h"
 #include "platform/window.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct PngSpec {
+struct PngLayout {
   int32_t width = 0;
   int32_t height = 0;
   int32_t colorType = 6;  // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
@@ -18,7 +18,7 @@ struct PngSpec {
   std::vector<uint8_t> trns;     // the tRNS chunk's bytes
 };
 
-std::vector<uint8_t> BuildPng(const PngSpec& spec);
+std::vector<uint8_t> BuildPng(const PngLayout& layout);
 
 // One chunk: length, type, data, CRC.
 void AppendPngChunk(std::vector<uint8_t>& png, const std::string& type, const std::vector<uint8_t>& data);

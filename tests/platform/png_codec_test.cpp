@@ -36,8 +36,8 @@ uint32_t argb(const TPixmapPtr& pixmap, int32_t x, int32_t y) {
   return static_cast<uint32_t>(pixmap->ReadPixel(x, y));
 }
 
-PngSpec spec(int32_t width, int32_t height, int32_t colorType, int32_t bitDepth, std::vector<uint16_t> samples) {
-  PngSpec s;
+PngLayout layout(int32_t width, int32_t height, int32_t colorType, int32_t bitDepth, std::vector<uint16_t> samples) {
+  PngLayout s;
   s.width = width;
   s.height = height;
   s.colorType = colorType;
@@ -47,8 +47,8 @@ PngSpec spec(int32_t width, int32_t height, int32_t colorType, int32_t bitDepth,
 }
 
 // A 13 x 11 RGBA image (sizes that fill no Adam7 pass evenly) whose pixels all differ.
-PngSpec patternRgba(bool interlaced) {
-  PngSpec s = spec(13, 11, 6, 8, {});
+PngLayout patternRgba(bool interlaced) {
+  PngLayout s = layout(13, 11, 6, 8, {});
   s.interlaced = interlaced;
   for (int32_t y = 0; y < s.height; ++y) {
     for (int32_t x = 0; x < s.width; ++x) {
@@ -62,7 +62,7 @@ PngSpec patternRgba(bool interlaced) {
 }  // namespace
 
 TEST(PngDecode, RgbaAndRgbKeepTheirChannelsAndTellWhetherTheyHadAlpha) {
-  TPixmapPtr rgba = decode(BuildPng(spec(2, 1, 6, 8, {10, 20, 30, 40, 250, 251, 252, 0})));
+  TPixmapPtr rgba = decode(BuildPng(layout(2, 1, 6, 8, {10, 20, 30, 40, 250, 251, 252, 0})));
   ASSERT_TRUE(rgba);
   EXPECT_EQ(rgba->width, 2);
   EXPECT_EQ(rgba->height, 1);
@@ -73,7 +73,7 @@ TEST(PngDecode, RgbaAndRgbKeepTheirChannelsAndTellWhetherTheyHadAlpha) {
   const uint8_t* p = rgba->PixelPtr(0, 0);
   EXPECT_EQ((std::vector<int>{p[0], p[1], p[2], p[3]}), (std::vector<int>{10, 20, 30, 40}));
 
-  TPixmapPtr rgb = decode(BuildPng(spec(1, 2, 2, 8, {1, 2, 3, 200, 100, 50})));
+  TPixmapPtr rgb = decode(BuildPng(layout(1, 2, 2, 8, {1, 2, 3, 200, 100, 50})));
   ASSERT_TRUE(rgb);
   EXPECT_EQ(rgb->format, PF_RGBX8888);
   EXPECT_EQ(argb(rgb, 0, 0), 0xFF010203u);
@@ -89,7 +89,7 @@ TEST(PngDecode, GreyOfEveryDepthIsScaledToFullRange) {
   };
   for (const Case& c : {Case{1, 1, 255}, Case{2, 2, 170}, Case{4, 5, 85}, Case{8, 77, 77}, Case{16, 0xFFFF, 255},
                         Case{16, 0x8080, 128}}) {
-    TPixmapPtr pixmap = decode(BuildPng(spec(3, 1, 0, c.depth, {0, c.sample, 0})));
+    TPixmapPtr pixmap = decode(BuildPng(layout(3, 1, 0, c.depth, {0, c.sample, 0})));
     ASSERT_TRUE(pixmap) << "depth " << c.depth;
     EXPECT_EQ(argb(pixmap, 0, 0), 0xFF000000u) << "depth " << c.depth;
     EXPECT_EQ(argb(pixmap, 1, 0), 0xFF000000u | c.grey * 0x010101u) << "depth " << c.depth;
@@ -97,18 +97,18 @@ TEST(PngDecode, GreyOfEveryDepthIsScaledToFullRange) {
 }
 
 TEST(PngDecode, GreyWithAlphaAndGreyWithTransparentKey) {
-  TPixmapPtr ga = decode(BuildPng(spec(2, 1, 4, 8, {100, 200, 30, 0})));
+  TPixmapPtr ga = decode(BuildPng(layout(2, 1, 4, 8, {100, 200, 30, 0})));
   ASSERT_TRUE(ga);
   EXPECT_EQ(ga->format, PF_RGBA8888);
   EXPECT_EQ(argb(ga, 0, 0), 0xC8646464u);
   EXPECT_EQ(argb(ga, 1, 0), 0x001E1E1Eu);
 
-  TPixmapPtr ga16 = decode(BuildPng(spec(1, 1, 4, 16, {0xFFFF, 0x0000})));
+  TPixmapPtr ga16 = decode(BuildPng(layout(1, 1, 4, 16, {0xFFFF, 0x0000})));
   ASSERT_TRUE(ga16);
   EXPECT_EQ(argb(ga16, 0, 0), 0x00FFFFFFu);
 
   // tRNS on a grey image names the one grey value that is transparent.
-  PngSpec keyed = spec(2, 1, 0, 8, {7, 8});
+  PngLayout keyed = layout(2, 1, 0, 8, {7, 8});
   keyed.trns = {0, 7};
   TPixmapPtr key = decode(BuildPng(keyed));
   ASSERT_TRUE(key);
@@ -120,7 +120,7 @@ TEST(PngDecode, GreyWithAlphaAndGreyWithTransparentKey) {
 TEST(PngDecode, PalettesOfEveryDepthWithAndWithoutTransparency) {
   const std::vector<uint8_t> palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30};
   for (int32_t depth : {2, 4, 8}) {
-    PngSpec s = spec(4, 1, 3, depth, {3, 2, 1, 0});
+    PngLayout s = layout(4, 1, 3, depth, {3, 2, 1, 0});
     s.palette = palette;
     TPixmapPtr plain = decode(BuildPng(s));
     ASSERT_TRUE(plain) << depth;
@@ -137,7 +137,7 @@ TEST(PngDecode, PalettesOfEveryDepthWithAndWithoutTransparency) {
     EXPECT_EQ(argb(clear, 2, 0), 0x8000FF00u);
     EXPECT_EQ(argb(clear, 0, 0), 0xFF0A141Eu);
   }
-  PngSpec one = spec(9, 1, 3, 1, {1, 0, 0, 0, 0, 0, 0, 0, 1});  // a row that spills into a second byte
+  PngLayout one = layout(9, 1, 3, 1, {1, 0, 0, 0, 0, 0, 0, 0, 1});  // a row that spills into a second byte
   one.palette = palette;
   TPixmapPtr bits = decode(BuildPng(one));
   ASSERT_TRUE(bits);
@@ -147,10 +147,10 @@ TEST(PngDecode, PalettesOfEveryDepthWithAndWithoutTransparency) {
 }
 
 TEST(PngDecode, SixteenBitColourIsReducedToTheNearestEightBitValue) {
-  TPixmapPtr rgb = decode(BuildPng(spec(1, 1, 2, 16, {0xFFFF, 0x0101, 0x7F00})));
+  TPixmapPtr rgb = decode(BuildPng(layout(1, 1, 2, 16, {0xFFFF, 0x0101, 0x7F00})));
   ASSERT_TRUE(rgb);
   EXPECT_EQ(argb(rgb, 0, 0), 0xFFFF017Fu);  // 0x7F00 / 257 = 126.51
-  TPixmapPtr rgba = decode(BuildPng(spec(1, 1, 6, 16, {0x1234, 0xABCD, 0x0000, 0x8000})));
+  TPixmapPtr rgba = decode(BuildPng(layout(1, 1, 6, 16, {0x1234, 0xABCD, 0x0000, 0x8000})));
   ASSERT_TRUE(rgba);
   const uint32_t pixel = argb(rgba, 0, 0);
   EXPECT_NEAR(static_cast<int>(pixel >> 16 & 255), 0x1234 / 257.0, 1.0);
@@ -164,7 +164,7 @@ TEST(PngDecode, InterlacedFilesGiveTheSamePixelsAsPlainOnes) {
   TPixmapPtr interlaced = decode(BuildPng(patternRgba(true)));
   ASSERT_TRUE(plain);
   ASSERT_TRUE(interlaced);
-  const PngSpec s = patternRgba(false);
+  const PngLayout s = patternRgba(false);
   for (int32_t y = 0; y < s.height; ++y) {
     for (int32_t x = 0; x < s.width; ++x) {
       const uint16_t* c = &s.samples[(static_cast<size_t>(y) * s.width + x) * 4];
@@ -174,7 +174,7 @@ TEST(PngDecode, InterlacedFilesGiveTheSamePixelsAsPlainOnes) {
     }
   }
   // A grey interlaced file narrower than most passes.
-  PngSpec narrow = spec(1, 3, 0, 4, {1, 2, 3});
+  PngLayout narrow = layout(1, 3, 0, 4, {1, 2, 3});
   narrow.interlaced = true;
   TPixmapPtr column = decode(BuildPng(narrow));
   ASSERT_TRUE(column);
@@ -183,7 +183,7 @@ TEST(PngDecode, InterlacedFilesGiveTheSamePixelsAsPlainOnes) {
 
 TEST(PngDecode, DecodesFromTheStreamPositionAndClosesTheStream) {
   std::vector<uint8_t> bytes = {'j', 'u', 'n', 'k'};
-  const std::vector<uint8_t> png = BuildPng(spec(1, 1, 6, 8, {1, 2, 3, 4}));
+  const std::vector<uint8_t> png = BuildPng(layout(1, 1, 6, 8, {1, 2, 3, 4}));
   bytes.insert(bytes.end(), png.begin(), png.end());
   auto stream = std::make_shared<WatchedStream>(bytes);
   stream->seek(4);
@@ -226,10 +226,10 @@ TEST(PngDecode, CorruptedFilesGiveNull) {
   AppendPngChunk(badData, "IEND", {});
   EXPECT_FALSE(decode(badData));
   // An invalid colour type and bit depth pairing.
-  PngSpec wrong = spec(1, 1, 2, 4, {1, 1, 1});
+  PngLayout wrong = layout(1, 1, 2, 4, {1, 1, 1});
   EXPECT_FALSE(decode(BuildPng(wrong)));
   // A palette image without its palette.
-  EXPECT_FALSE(decode(BuildPng(spec(1, 1, 3, 8, {0}))));
+  EXPECT_FALSE(decode(BuildPng(layout(1, 1, 3, 8, {0}))));
 }
 
 TEST(PngDecode, RandomDamageNeverCrashesAndNeverChangesTheSize) {
@@ -253,7 +253,7 @@ TEST(PngDecode, RandomDamageNeverCrashesAndNeverChangesTheSize) {
 TEST(PngDecode, HostileSizesAreRefusedBeforeAnyPixelIsAllocated) {
   LogCapture log;
   const auto header = [](uint32_t width, uint32_t height) {
-    PngSpec s = spec(1, 1, 6, 8, {0, 0, 0, 0});
+    PngLayout s = layout(1, 1, 6, 8, {0, 0, 0, 0});
     std::vector<uint8_t> png = BuildPng(s);
     // Rewrite the IHDR size and its checksum.
     std::vector<uint8_t> data(png.begin() + 16, png.begin() + 29);
