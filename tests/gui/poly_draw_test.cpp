@@ -1,4 +1,4 @@
-#include "../platform/render_fixture.h"
+#include "support/render_fixture.h"
 #include "gui/poly.h"
 
 namespace {

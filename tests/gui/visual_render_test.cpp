@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "../platform/render_fixture.h"
+#include "support/render_fixture.h"
 #include "gui/anim_image.h"
 #include "gui/picture.h"
 #include "gui/surface.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render_fixture.h"
+#include "support/render_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Images on screen: animation strips, masking, writing through Lock, and
 // frames uploaded again after the graphics context was created anew.
 #include "platform/image_font.h"
-#include "render_fixture.h"
+#include "support/render_fixture.h"
 
 namespace {
 

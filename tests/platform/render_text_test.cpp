@@ -3,7 +3,7 @@
 // three lines of 32; it was checked by eye, enlarged, for the shape of each
 // character, one 5 x 7 glyph per 6 x 8 cell.
 #include "platform/image_font.h"
-#include "render_fixture.h"
+#include "support/render_fixture.h"
 
 namespace {
 std::string printableLine(int32_t line) {

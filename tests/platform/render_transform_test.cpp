@@ -3,7 +3,7 @@
 // point + origin + R(angle) x S(scale) x (p - handle), with positive angles
 // turning clockwise on screen (x right, y down). Pixels are sampled away from
 // the edges, where rasterisation rules may differ by one pixel.
-#include "render_fixture.h"
+#include "support/render_fixture.h"
 
 namespace {
 

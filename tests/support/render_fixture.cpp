@@ -1,4 +1,4 @@
-#include "render_fixture.h"
+#include "support/render_fixture.h"
 
 #include <cstdlib>
 
