@@ -9,6 +9,8 @@
 #include "gui/hover_catchers.h"
 #include "gui/input_messages.h"
 
+using namespace vandrell;
+
 namespace {
 
 constexpr int SETS = 40;

@@ -21,6 +21,8 @@
 #include "platform/sdl/sdl_context.h"
 #include "platform/window.h"
 
+using namespace vandrell;
+
 namespace {
 
 constexpr int32_t WIDTH = 800, HEIGHT = 600, SPRITES = 150;

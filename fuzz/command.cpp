@@ -16,6 +16,8 @@
 #include "script/condition.h"
 #include "script/zeb_book.h"
 
+using namespace vandrell;
+
 namespace {
 
 constexpr float DELTAS[] = {0.02f, 0.4f, 0.0f, 1.0f, 0.25f};

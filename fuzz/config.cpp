@@ -6,6 +6,8 @@
 
 #include "resources/config.h"
 
+using namespace vandrell;
+
 namespace {
 
 std::string saved(tConfigBase& config, int32_t encoding) {

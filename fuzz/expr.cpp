@@ -10,6 +10,8 @@
 #include "script/expr.h"
 #include "script/expr_book.h"
 
+using namespace vandrell;
+
 namespace {
 
 struct Thing : tObject {};

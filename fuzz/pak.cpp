@@ -10,6 +10,8 @@
 #include "platform/filesystem.h"
 #include "resources/pak.h"
 
+using namespace vandrell;
+
 namespace {
 
 // One scratch file per process, removed when the process ends; in memory

@@ -9,6 +9,8 @@
 #include "platform/window.h"
 #include "script/zeb_book.h"
 
+using namespace vandrell;
+
 namespace {
 
 // Ends the program when the player closes the window. The game object takes
@@ -17,7 +19,7 @@ class tCloseHandler final : public tGuiObject {
   VANDRELL_GUI_HOOKS(tCloseHandler, tGuiObject, &tCloseHandler::M_APP_TERMINATE)
 
  public:
-  int32_t M_APP_TERMINATE(::M_APP_TERMINATE&) {
+  int32_t M_APP_TERMINATE(vandrell::M_APP_TERMINATE&) {
     if (tApp* app = tApp::Current()) app->quit();
     return 0;
   }

@@ -32,6 +32,8 @@
 #include "resources/strings.h"
 #include "script/expr.h"
 
+namespace vandrell {
+
 namespace {
 
 tApp* current = nullptr;
@@ -295,3 +297,5 @@ void tApp::finalize() {
   saveConfig();
   audioFinalize();
 }
+
+}  // namespace vandrell

@@ -12,6 +12,8 @@
 #include "platform/window.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 class tAutomation;
 
 class tApp : public tCore {
@@ -98,3 +100,5 @@ class tApp : public tCore {
  private:
   tAutomation* _automation;
 };
+
+}  // namespace vandrell

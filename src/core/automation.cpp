@@ -11,6 +11,8 @@
 #include "platform/png_codec.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 bool parseCount(const std::string& text, int32_t& value) {
   const char* end = text.data() + text.size();
@@ -104,3 +106,5 @@ bool tAutomation::endFrame() {
   if (_replay) _replay->feed(_frame);
   return _frameLimit > 0 && _frame >= _frameLimit;
 }
+
+}  // namespace vandrell

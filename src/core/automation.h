@@ -23,6 +23,8 @@
 #include "platform/input_record.h"
 #include "platform/pixmap.h"
 
+namespace vandrell {
+
 class tAutomation {
  public:
   tAutomation() = default;
@@ -64,3 +66,5 @@ class tAutomation {
   int32_t _lastShotFrame = -1;
   bool _lastShotWritten = false;
 };
+
+}  // namespace vandrell

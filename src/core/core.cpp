@@ -9,6 +9,8 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 tCore::tCore() {
   speed(1.0f);
   fps(0.0f);
@@ -155,3 +157,5 @@ void tCore::run() {
   near();
   for (;;) frame(period, stepLimit);
 }
+
+}  // namespace vandrell

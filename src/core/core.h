@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 struct TEvent;
 
 class tCore {
@@ -65,3 +67,5 @@ class tCore {
   uint32_t _clockLast = 0;
   double _clockTotal = 0.0;
 };
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace vandrell {
+
 int32_t trunci(float x) {
   if (std::isnan(x)) return 0;
   // 2^31 is the first float past the Int range; every float below it converts exactly.
@@ -28,3 +30,5 @@ float approachf(float current, float target, float step) {
   if (target < current) return std::max(target, current - s);
   return current;
 }
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 // Nearest integer, halves away from zero.
 int32_t roundi(float x);
 // Toward zero; values beyond the Int range saturate and not-a-number gives 0,
@@ -14,3 +16,5 @@ float wrapf(float a, float b);
 float clampf(float low, float x, float high);
 // `current` moved toward `target` by at most |step|, never past it.
 float approachf(float current, float target, float step);
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "core/numeric.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 std::shared_ptr<tScreen> tScreen::Create(float w, float h, float x, float y) {
   auto screen = std::make_shared<tScreen>();
   // "Not 0 or more" also catches NaN.
@@ -61,3 +63,5 @@ float L2W(float l) { return tScreen::Current().L2W(l); }
 int32_t rL2W(float l) { return tScreen::Current().rL2W(l); }
 float T2H(float t) { return tScreen::Current().T2H(t); }
 int32_t rT2H(float t) { return tScreen::Current().rT2H(t); }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace vandrell {
+
 class tScreen {
  public:
   float x = 0.0f;  // window pixel of design position 0, horizontally
@@ -55,3 +57,5 @@ float L2W(float l);
 int32_t rL2W(float l);
 float T2H(float t);
 int32_t rT2H(float t);
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 
 #include "gui/message.h"
 
+namespace vandrell {
+
 // Application notices, from the application object.
 VANDRELL_GUI_MESSAGE(M_APP_SUSPEND);
 VANDRELL_GUI_MESSAGE(M_APP_RESUME);
@@ -128,3 +130,5 @@ VANDRELL_GUI_MESSAGE(M_MMENU_ZEB);
 // Handled by tMMenuTextWindowed::M_MMENU_CREATE.
 VANDRELL_GUI_MESSAGE(M_MMENU_WINDOWED);
 VANDRELL_GUI_MESSAGE(M_MMENU_ORIENTATION);
+
+}  // namespace vandrell

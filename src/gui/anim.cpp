@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vandrell {
+
 tAnim::tAnim() {
   anim(0.0f, 0, 0, 1);
   pause();
@@ -96,3 +98,5 @@ void tAnim::_prev() {
     _n = _n1;
   }
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace vandrell {
+
 class tAnim;
 using tAnimPtr = std::shared_ptr<tAnim>;
 
@@ -50,3 +52,5 @@ class tAnim {
   int32_t _n0 = 0;
   int32_t _n1 = 0;
 };
+
+}  // namespace vandrell

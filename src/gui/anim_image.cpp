@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vandrell {
+
 void tGuiAnimImage::animPixmap(const TPixmapPtr& pixmap, int32_t cellWidth, int32_t cellHeight, int32_t firstCell,
                                int32_t cellCount, int32_t flags) {
   _flags = flags;
@@ -9,7 +11,7 @@ void tGuiAnimImage::animPixmap(const TPixmapPtr& pixmap, int32_t cellWidth, int3
   SetImageHandle(_image, 0.0f, 0.0f);
 }
 
-int32_t tGuiAnimImage::GUIMSG_UPDATE(::GUIMSG_UPDATE& msg) {
+int32_t tGuiAnimImage::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
   _anim->update(msg.delta());
   return 0;
 }
@@ -18,3 +20,5 @@ int32_t tGuiAnimImage::_frame() const {
   if (!_image || _image->frameCount() == 0) return 0;
   return std::clamp(_anim->frame(), 0, _image->frameCount() - 1);
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "gui/anim.h"
 #include "gui/image.h"
 
+namespace vandrell {
+
 class tGuiAnimImage : public tGuiImage {
   VANDRELL_GUI_HOOKS(tGuiAnimImage, tGuiImage, &tGuiAnimImage::GUIMSG_UPDATE)
 
@@ -14,7 +16,7 @@ class tGuiAnimImage : public tGuiImage {
   // The frames are `cellCount` cells of the sheet, row by row from `firstCell`.
   virtual void animPixmap(const TPixmapPtr& pixmap, int32_t cellWidth, int32_t cellHeight, int32_t firstCell,
                           int32_t cellCount, int32_t flags);
-  virtual int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE& msg);
+  virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg);
 
   // The counter's frame, kept within the frames the image has.
   int32_t _frame() const override;
@@ -22,3 +24,5 @@ class tGuiAnimImage : public tGuiImage {
  protected:
   tAnimPtr _anim = std::make_shared<tAnim>();
 };
+
+}  // namespace vandrell

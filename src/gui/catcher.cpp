@@ -3,6 +3,8 @@
 #include "gui/input_messages.h"
 #include "gui/object.h"
 
+namespace vandrell {
+
 int32_t tGuiCatcher::event(const TEvent& ev) {
   _event(ev);
   return 0;
@@ -25,3 +27,5 @@ int32_t tGuiCatcher::install() {
 int32_t tGuiCatcher::_event(const TEvent&) { return 0; }
 
 int32_t tGuiCatcher::_message(tGuiMessage&) { return 0; }
+
+}  // namespace vandrell

@@ -9,6 +9,8 @@
 
 #include "gui/message.h"
 
+namespace vandrell {
+
 struct TEvent;
 
 class tGuiCatcher : public std::enable_shared_from_this<tGuiCatcher> {
@@ -25,3 +27,5 @@ class tGuiCatcher : public std::enable_shared_from_this<tGuiCatcher> {
   virtual int32_t _event(const TEvent& ev);
   virtual int32_t _message(tGuiMessage& msg);
 };
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 #include "platform/draw.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 
 // The channel times 255, truncated toward zero.
@@ -151,3 +153,5 @@ void tColorf::Correct() {
   b = clampf(0.0f, b, 1.0f);
   a = clampf(0.0f, a, 1.0f);
 }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 class tColorf;
 using tColorfPtr = std::shared_ptr<tColorf>;
 
@@ -60,3 +62,5 @@ class tColorf {
   // Clamps the channels and opacity into 0..1; not-a-number becomes 0.
   virtual void Correct();
 };
+
+}  // namespace vandrell

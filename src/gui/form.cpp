@@ -1,9 +1,11 @@
 #include "gui/form.h"
 
+namespace vandrell {
+
 tGuiForm::tGuiForm() { _color->a = 0.0f; }
 
 void tGuiForm::_reshape(const tRect& oldRect, const tRect& newRect) {
-  ::GUIMSG_PARENTRESHAPE msg;
+  vandrell::GUIMSG_PARENTRESHAPE msg;
   msg.make(tRectPair{oldRect, newRect}, {});
   // A child that a reshape handler takes out of the set must not be skipped
   // or visited twice by the others.
@@ -12,7 +14,7 @@ void tGuiForm::_reshape(const tRect& oldRect, const tRect& newRect) {
 }
 
 int32_t tGuiForm::message(tGuiMessage& msg, tGuiMessageType type) {
-  if (type != tGuiMessageType::of<::GUIMSG_PARENTRESHAPE>()) _set->message(msg, type);
+  if (type != tGuiMessageType::of<vandrell::GUIMSG_PARENTRESHAPE>()) _set->message(msg, type);
   return tGuiRect::message(msg, type);
 }
 
@@ -33,3 +35,5 @@ void tGuiForm::resize(float l, float t, int32_t relative) {
   tGuiRect::resize(l, t, relative);
   _reshape(before, rect());
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "gui/object_set.h"
 #include "gui/visual_rect.h"
 
+namespace vandrell {
+
 class tGuiForm : public tGuiRect {
   VANDRELL_GUI_HOOKS(tGuiForm, tGuiRect)
 
@@ -30,3 +32,5 @@ class tGuiForm : public tGuiRect {
  private:
   std::shared_ptr<tGuiSet> _set = std::make_shared<tGuiSet>();
 };
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 
 #include "core/numeric.h"
 
+namespace vandrell {
+
 namespace {
 
 // Widths and precisions beyond this are taken as this: a format from a data
@@ -102,3 +104,5 @@ tSf& tSf::f(float x) {
 }
 
 std::string tSf::sf() const { return value + process; }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vandrell {
+
 class tSf {
  public:
   std::string value;    // finished text
@@ -42,3 +44,5 @@ class tSf {
   bool find(char letter, bool plain, Conversion& conversion) const;
   void fill(const Conversion& conversion, const std::string& text);
 };
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "gui/key_catcher.h"
 #include "gui/mouse_catcher.h"
 
+namespace vandrell {
+
 tGui::tGui() : _objects(std::make_shared<tGuiSet>()) {}
 
 std::shared_ptr<tGuiObject> tGui::insert(std::shared_ptr<tGuiObject> obj, const std::string& name) {
@@ -77,3 +79,5 @@ tGuiKeyCatcher& KeyCatcher() { return *runtime().key; }
 tGuiMouseCatcher& MouseCatcher() { return *runtime().mouse; }
 tGuiHoverCatcher& HoverCatcher() { return *runtime().hover; }
 tGuiTreatCatcher& TreatCatcher() { return *runtime().treat; }
+
+}  // namespace vandrell

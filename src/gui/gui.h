@@ -12,6 +12,8 @@
 #include "gui/message.h"
 #include "gui/object_set.h"
 
+namespace vandrell {
+
 struct TEvent;
 
 class tGui : public tGuiMessageReceiver {
@@ -40,3 +42,5 @@ class tGui : public tGuiMessageReceiver {
 // The process-wide root. The first call creates it, makes it the receiver of
 // all messages and installs the key, mouse, hover and treat catchers.
 tGui& Gui();
+
+}  // namespace vandrell

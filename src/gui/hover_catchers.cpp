@@ -3,6 +3,8 @@
 #include "gui/hoverable.h"
 #include "gui/input_messages.h"
 
+namespace vandrell {
+
 void tGuiHoverCatcher::update() { send(GUIMSG_HOVER{}); }
 
 std::shared_ptr<tGuiHoverable> tGuiTreatCatcher::update() {
@@ -13,3 +15,5 @@ std::shared_ptr<tGuiHoverable> tGuiTreatCatcher::update() {
   if (_treat && _treat != previous) _treat->treat(previous);
   return _treat;
 }
+
+}  // namespace vandrell

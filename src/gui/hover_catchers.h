@@ -7,6 +7,8 @@
 
 #include "gui/catcher.h"
 
+namespace vandrell {
+
 class tGuiHoverable;
 
 class tGuiHoverCatcher : public tGuiCatcher {
@@ -28,3 +30,5 @@ class tGuiTreatCatcher : public tGuiCatcher {
 // The process-wide hover and treat catchers.
 tGuiHoverCatcher& HoverCatcher();
 tGuiTreatCatcher& TreatCatcher();
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "gui/mouse_catcher.h"
 #include "gui/hover_catchers.h"
 
+namespace vandrell {
+
 void tGuiHoverable::keepHover(int32_t flag) { _keepHover = flag; }
 
 int32_t tGuiHoverable::isHover() const { return _hover; }
@@ -13,7 +15,7 @@ int32_t tGuiHoverable::hoverUpdate() {
   return _hover;
 }
 
-int32_t tGuiHoverable::GUIMSG_HOVER(::GUIMSG_HOVER&) { return hoverUpdate(); }
+int32_t tGuiHoverable::GUIMSG_HOVER(vandrell::GUIMSG_HOVER&) { return hoverUpdate(); }
 
 void tGuiHoverable::keepTreat(int32_t flag) { _keepTreat = flag; }
 
@@ -28,9 +30,11 @@ int32_t tGuiHoverable::treatUpdate() {
 
 int32_t tGuiHoverable::treated() const { return _keepTreat && isHover() ? 1 : 0; }
 
-int32_t tGuiHoverable::GUIMSG_TREAT(::GUIMSG_TREAT& msg) {
+int32_t tGuiHoverable::GUIMSG_TREAT(vandrell::GUIMSG_TREAT& msg) {
   if (treated()) msg.out(std::static_pointer_cast<tGuiHoverable>(shared_from_this()));
   return 0;
 }
 
 int32_t tGuiHoverable::treat(const std::shared_ptr<tGuiHoverable>&) { return 0; }
+
+}  // namespace vandrell

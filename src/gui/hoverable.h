@@ -9,6 +9,8 @@
 #include "gui/input_messages.h"
 #include "gui/object.h"
 
+namespace vandrell {
+
 class tGuiHoverable : public tGuiObject {
   VANDRELL_GUI_HOOKS(tGuiHoverable, tGuiObject, &tGuiHoverable::GUIMSG_HOVER, &tGuiHoverable::GUIMSG_TREAT)
 
@@ -22,7 +24,7 @@ class tGuiHoverable : public tGuiObject {
   virtual int32_t hovering(float x, float y) = 0;
   // Recomputes the hover flag from the pointer.
   virtual int32_t hoverUpdate();
-  virtual int32_t GUIMSG_HOVER(::GUIMSG_HOVER& msg);
+  virtual int32_t GUIMSG_HOVER(vandrell::GUIMSG_HOVER& msg);
 
   // Can become the treated object while non-zero.
   virtual void keepTreat(int32_t flag);
@@ -35,7 +37,7 @@ class tGuiHoverable : public tGuiObject {
   virtual int32_t treated() const;
   // Answers with this object when it claims the pointer; being higher in the
   // stack it overwrites the claims of the objects below.
-  virtual int32_t GUIMSG_TREAT(::GUIMSG_TREAT& msg);
+  virtual int32_t GUIMSG_TREAT(vandrell::GUIMSG_TREAT& msg);
   // Called when this object has just become the treated one.
   virtual int32_t treat(const std::shared_ptr<tGuiHoverable>& previous);
 
@@ -44,3 +46,5 @@ class tGuiHoverable : public tGuiObject {
   int32_t _hover = 0;
   int32_t _keepTreat = 0;
 };
+
+}  // namespace vandrell

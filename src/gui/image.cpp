@@ -7,6 +7,8 @@
 #include "gui/poly.h"
 #include "platform/draw.h"
 
+namespace vandrell {
+
 namespace {
 
 struct tVec {
@@ -68,3 +70,5 @@ int32_t tGuiImage::_hoveringPixel(float x, float y) {
   const uint32_t argb = static_cast<uint32_t>(pixels->ReadPixel(static_cast<int32_t>(px), static_cast<int32_t>(py)));
   return static_cast<int32_t>(argb >> 24) >= _pixelHovering ? 1 : 0;
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "gui/picture.h"
 
+namespace vandrell {
+
 class tGuiImage : public tGuiPicture {
   VANDRELL_GUI_HOOKS(tGuiImage, tGuiPicture)
 
@@ -33,3 +35,5 @@ class tGuiImage : public tGuiPicture {
   float _angle = 0.0f;
   int32_t _pixelHovering = 0;
 };
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include "gui/message.h"
 
+namespace vandrell {
+
 // Input: the std::shared_ptr<tGuiCatcher> to install. Only the root sees it.
 VANDRELL_GUI_MESSAGE(GUIMSG_INSTALLCATCHER);
 // Clears the key table.
@@ -62,3 +64,5 @@ class GUIMSG_MOUSEMOVE final : public tGuiMessage {
   int32_t dx() const { return inInt(2); }
   int32_t dy() const { return inInt(3); }
 };
+
+}  // namespace vandrell

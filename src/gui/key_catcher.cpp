@@ -3,6 +3,8 @@
 #include "gui/input_messages.h"
 #include "platform/event.h"
 
+namespace vandrell {
+
 namespace {
 bool inTable(int32_t key, size_t size) { return key >= 0 && static_cast<size_t>(key) < size; }
 }  // namespace
@@ -66,3 +68,5 @@ int32_t tGuiKeyCatcher::eitherPressed(int32_t left, int32_t right) const {
 void tGuiKeyCatcher::setPressed(int32_t key, int32_t state) {
   if (inTable(key, _pressed.size())) _pressed[static_cast<size_t>(key)] = state;
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "gui/catcher.h"
 
+namespace vandrell {
+
 class tGuiKeyCatcher : public tGuiCatcher {
  public:
   // 1 while the key is held. Codes outside 0-255 have no entry and read 0.
@@ -43,3 +45,5 @@ class tGuiKeyCatcher : public tGuiCatcher {
 
 // The process-wide key catcher.
 tGuiKeyCatcher& KeyCatcher();
+
+}  // namespace vandrell

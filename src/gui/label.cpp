@@ -4,6 +4,8 @@
 
 #include "core/screen.h"
 
+namespace vandrell {
+
 void tGuiLabel::letter(const tLetterPtr& font, int32_t flags) {
   if (font == _letter && flags == _surfaceFlags) return;
   _letter = font;
@@ -46,3 +48,5 @@ void tGuiLabel::_makeSurface() {
 }
 
 void tGuiLabel::_drawText(TPixmap& pixmap) { _letter->line(pixmap, _value, 0, 0); }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "gui/surface.h"
 #include "resources/letter.h"
 
+namespace vandrell {
+
 class tGuiLabel : public tGuiSurface {
   VANDRELL_GUI_HOOKS(tGuiLabel, tGuiSurface)
 
@@ -37,3 +39,5 @@ class tGuiLabel : public tGuiSurface {
   tLetterPtr _letter;
   std::string _value;
 };
+
+}  // namespace vandrell

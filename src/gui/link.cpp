@@ -1,17 +1,19 @@
 #include "gui/link.h"
 
+namespace vandrell {
+
 tGuiHref::tGuiHref() {
   keepHover(1);
   keepTreat(1);
 }
 
-int32_t tGuiHref::GUIMSG_MOUSEDOWN(::GUIMSG_MOUSEDOWN& msg) {
+int32_t tGuiHref::GUIMSG_MOUSEDOWN(vandrell::GUIMSG_MOUSEDOWN& msg) {
   _press = 0;
   if (_enable && isTreat()) _press = msg.key();
   return 0;
 }
 
-int32_t tGuiHref::GUIMSG_MOUSEUP(::GUIMSG_MOUSEUP& msg) {
+int32_t tGuiHref::GUIMSG_MOUSEUP(vandrell::GUIMSG_MOUSEUP& msg) {
   // A release elsewhere keeps the press, so dragging off and back still clicks.
   if (_enable && isTreat() && _press != 0 && _press == msg.key()) {
     _press = 0;
@@ -35,3 +37,5 @@ void tGuiHref::_paint() {
   tGuiLabel::_paint();
   _color = own;
 }
+
+}  // namespace vandrell

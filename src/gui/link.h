@@ -6,6 +6,8 @@
 
 #include "gui/label.h"
 
+namespace vandrell {
+
 class tGuiHref : public tGuiLabel {
   VANDRELL_GUI_HOOKS(tGuiHref, tGuiLabel, &tGuiHref::GUIMSG_MOUSEDOWN, &tGuiHref::GUIMSG_MOUSEUP)
 
@@ -20,8 +22,8 @@ class tGuiHref : public tGuiLabel {
   virtual const tColorfPtr& dcolor() const { return _dcolor; }
   virtual void enable(int32_t flag) { _enable = flag; }
   virtual int32_t isEnable() const { return _enable; }
-  virtual int32_t GUIMSG_MOUSEDOWN(::GUIMSG_MOUSEDOWN& msg);
-  virtual int32_t GUIMSG_MOUSEUP(::GUIMSG_MOUSEUP& msg);
+  virtual int32_t GUIMSG_MOUSEDOWN(vandrell::GUIMSG_MOUSEDOWN& msg);
+  virtual int32_t GUIMSG_MOUSEUP(vandrell::GUIMSG_MOUSEUP& msg);
   // Subclasses act here; `button` as the platform numbers it.
   virtual void click(int32_t button) {}
 
@@ -39,3 +41,5 @@ class tGuiHref : public tGuiLabel {
   int32_t _enable = 1;
   int32_t _press = 0;  // the button pressed over the link, 0 when none
 };
+
+}  // namespace vandrell

@@ -1,5 +1,7 @@
 #include "gui/message.h"
 
+namespace vandrell {
+
 namespace {
 tGuiMessageReceiver* receiver = nullptr;
 }  // namespace
@@ -26,3 +28,5 @@ tGuiMessage& GUIMSG_UPDATE::make(std::any in, std::any out) {
   if (!in.has_value()) in = tFloatArray{0.0f};
   return tGuiMessage::make(std::move(in), std::move(out));
 }
+
+}  // namespace vandrell

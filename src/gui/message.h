@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vandrell {
+
 // Numeric payloads travel as arrays: key codes, buttons and positions as Int
 // arrays, the frame delta as a one-element Float array.
 using tIntArray = std::vector<int32_t>;
@@ -112,3 +114,5 @@ class GUIMSG_UPDATE final : public tGuiMessage {
   tGuiMessage& make(std::any in, std::any out) override;
   float delta() const { return inFloat(0); }
 };
+
+}  // namespace vandrell

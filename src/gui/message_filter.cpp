@@ -1,5 +1,7 @@
 #include "gui/message_filter.h"
 
+namespace vandrell {
+
 void tGuiMessageFilter::allow(const tGuiMessage& msg) { put(alwaysAllowed(), msg.type(), true); }
 
 void tGuiMessageFilter::add(const tGuiMessage& msg) { put(_filter, msg.type(), true); }
@@ -32,3 +34,5 @@ void tGuiMessageFilter::put(tTypeSet& types, tGuiMessageType type, bool present)
 bool tGuiMessageFilter::contains(const tTypeSet& types, tGuiMessageType type) {
   return type.index() < types.size() && types[type.index()];
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 
 #include "gui/message.h"
 
+namespace vandrell {
+
 class tGuiMessageFilter {
  public:
   // Lets the type of `msg` through every filter; release notices
@@ -26,3 +28,5 @@ class tGuiMessageFilter {
 
   tTypeSet _filter;
 };
+
+}  // namespace vandrell

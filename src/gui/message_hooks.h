@@ -5,8 +5,8 @@
 //   class tLevel : public tGuiSet {
 //     VANDRELL_GUI_HOOKS(tLevel, tGuiSet, &tLevel::GUIMSG_UPDATE, &tLevel::M_COMMANDGROUPS_FIND)
 //    public:
-//     virtual int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE& msg);
-//     virtual int32_t M_COMMANDGROUPS_FIND(::M_COMMANDGROUP_FIND& msg);
+//     virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg);
+//     virtual int32_t M_COMMANDGROUPS_FIND(vandrell::M_COMMANDGROUP_FIND& msg);
 //   };
 //
 // The message type of each entry is taken from the handler's parameter, so a
@@ -26,6 +26,8 @@
 #include <vector>
 
 #include "gui/message.h"
+
+namespace vandrell {
 
 class tGuiObject;
 
@@ -97,3 +99,5 @@ class tGuiHookTable {
   }                                                                                                      \
                                                                                                          \
  private:
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "gui/rect.h"
 #include "platform/event.h"
 
+namespace vandrell {
+
 float tGuiMouseCatcher::h() const { return X2H(static_cast<float>(_x)); }
 
 float tGuiMouseCatcher::v() const { return Y2V(static_cast<float>(_y)); }
@@ -58,3 +60,5 @@ void tGuiMouseCatcher::_mouseSpeed(float delta) {
   _xspeedx = _x;
   _yspeedy = _y;
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 
 #include "gui/catcher.h"
 
+namespace vandrell {
+
 class tGuiMouseCatcher : public tGuiCatcher {
  public:
   // The pointer in window pixels, as the last mouse move left it.
@@ -42,3 +44,5 @@ class tGuiMouseCatcher : public tGuiCatcher {
 
 // The process-wide mouse catcher.
 tGuiMouseCatcher& MouseCatcher();
+
+}  // namespace vandrell

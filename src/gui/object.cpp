@@ -1,5 +1,7 @@
 #include "gui/object.h"
 
+namespace vandrell {
+
 int32_t tGuiObject::message(tGuiMessage& msg, tGuiMessageType type) {
   if (!_messageHooks) {
     const tGuiHookTable& hooks = _getMessageHooks();
@@ -46,4 +48,6 @@ int32_t tGuiObject::genid() {
   return ++lastId;
 }
 
-void tGuiObject::free() { send(::GUIMSG_FREE{}, shared_from_this()); }
+void tGuiObject::free() { send(vandrell::GUIMSG_FREE{}, shared_from_this()); }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "gui/message.h"
 #include "gui/message_hooks.h"
 
+namespace vandrell {
+
 class tGuiObject : public std::enable_shared_from_this<tGuiObject> {
  public:
   tGuiObject() = default;
@@ -48,3 +50,5 @@ class tGuiObject : public std::enable_shared_from_this<tGuiObject> {
   // This object's class table, looked up at the first delivery.
   const tGuiHookTable* _messageHooks = nullptr;
 };
+
+}  // namespace vandrell

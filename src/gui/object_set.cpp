@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace vandrell {
+
 namespace {
 
 std::string stripBlanks(const std::string& text) {
@@ -48,7 +50,7 @@ int32_t tGuiSet::message(tGuiMessage& msg, tGuiMessageType type) {
   return tGuiObject::message(msg, type);
 }
 
-int32_t tGuiSet::GUIMSG_FREE(::GUIMSG_FREE& msg) {
+int32_t tGuiSet::GUIMSG_FREE(vandrell::GUIMSG_FREE& msg) {
   if (const auto* obj = msg.inAs<std::shared_ptr<tGuiObject>>()) removeObject(*obj);
   return 0;
 }
@@ -176,3 +178,5 @@ void tGuiSet::putAtBottom(std::shared_ptr<tGuiObject> obj) {
 void tGuiSet::release(std::shared_ptr<tGuiObject> obj) {
   if (!_walks.empty()) _released.push_back(std::move(obj));
 }
+
+}  // namespace vandrell

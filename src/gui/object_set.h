@@ -13,6 +13,8 @@
 #include "gui/message_filter.h"
 #include "gui/object.h"
 
+namespace vandrell {
+
 class tGuiSet : public tGuiObject {
   VANDRELL_GUI_HOOKS(tGuiSet, tGuiObject, &tGuiSet::GUIMSG_FREE)
 
@@ -30,7 +32,7 @@ class tGuiSet : public tGuiObject {
   // the top is reached again at the end.
   int32_t message(tGuiMessage& msg, tGuiMessageType type) override;
   // Drops the released object.
-  virtual int32_t GUIMSG_FREE(::GUIMSG_FREE& msg);
+  virtual int32_t GUIMSG_FREE(vandrell::GUIMSG_FREE& msg);
 
   // Adds `obj` at the top under `name` without its outer white space; with no
   // name it keeps the name it has, or gets the next genid() number. Returns
@@ -80,3 +82,5 @@ class tGuiSet : public tGuiObject {
   std::vector<std::ptrdiff_t*> _walks;
   std::vector<std::shared_ptr<tGuiObject>> _released;
 };
+
+}  // namespace vandrell

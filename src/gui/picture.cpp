@@ -3,6 +3,8 @@
 #include "core/screen.h"
 #include "platform/draw.h"
 
+namespace vandrell {
+
 void tGuiPicture::pixmap(const TPixmapPtr& pixmap, int32_t flags) {
   _flags = flags;
   _image = TImage::Load(pixmap, flags);
@@ -45,3 +47,5 @@ void tGuiPicture::_paint() {
   const tRect r = xrect();
   DrawImageRect(_image, r.x, r.y, r.w, r.h, _frame());
 }
+
+}  // namespace vandrell

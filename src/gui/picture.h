@@ -7,6 +7,8 @@
 #include "gui/visual_rect.h"
 #include "platform/image.h"
 
+namespace vandrell {
+
 class tGuiPicture : public tGuiRect {
   VANDRELL_GUI_HOOKS(tGuiPicture, tGuiRect)
 
@@ -34,3 +36,5 @@ class tGuiPicture : public tGuiRect {
   TImagePtr _image;
   int32_t _flags = 0;
 };
+
+}  // namespace vandrell

@@ -9,6 +9,8 @@
 #include "platform/log.h"
 #include "platform/stream.h"
 
+namespace vandrell {
+
 std::shared_ptr<tPset> tPset::Create(float x, float y) {
   auto p = std::make_shared<tPset>();
   p->x = x;
@@ -199,3 +201,5 @@ tPsetPtr tPoly::NearPoint(float x, float y) const {
   }
   return nearest;
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 
 #include "gui/rect.h"
 
+namespace vandrell {
+
 class TStream;
 
 class tPset {
@@ -63,3 +65,5 @@ class tPoly {
   template <typename Visit>
   void forEachEdge(Visit visit) const;
 };
+
+}  // namespace vandrell

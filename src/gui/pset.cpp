@@ -3,7 +3,9 @@
 #include "core/screen.h"
 #include "platform/draw.h"
 
-int32_t tGuiPset::GUIMSG_PARENTRESHAPE(::GUIMSG_PARENTRESHAPE& msg) {
+namespace vandrell {
+
+int32_t tGuiPset::GUIMSG_PARENTRESHAPE(vandrell::GUIMSG_PARENTRESHAPE& msg) {
   _parentReshape(msg.r0(), msg.r1());
   return 0;
 }
@@ -54,3 +56,5 @@ float tGuiPset::_anchorMove(float pos, float oldStart, float oldLength, float ne
       return 0.0f;
   }
 }
+
+}  // namespace vandrell

@@ -9,6 +9,8 @@
 #include "gui/rect.h"
 #include "gui/visual.h"
 
+namespace vandrell {
+
 // Input: tRectPair{the parent's old rectangle, its new one}, design units.
 using tRectPair = std::array<tRect, 2>;
 class GUIMSG_PARENTRESHAPE final : public tGuiMessage {
@@ -35,7 +37,7 @@ class tGuiPset : public tGuiVisual {
   virtual const tColorfPtr& color() const { return _color; }
   virtual float h() const { return _h; }
   virtual float v() const { return _v; }
-  virtual int32_t GUIMSG_PARENTRESHAPE(::GUIMSG_PARENTRESHAPE& msg);
+  virtual int32_t GUIMSG_PARENTRESHAPE(vandrell::GUIMSG_PARENTRESHAPE& msg);
   // Fully transparent objects are skipped without drawing.
   virtual bool isPaint() const;
   virtual void paint();
@@ -60,3 +62,5 @@ class tGuiPset : public tGuiVisual {
   int32_t _hanchor = ANCHOR_PROPORTIONAL;
   int32_t _vanchor = ANCHOR_PROPORTIONAL;
 };
+
+}  // namespace vandrell

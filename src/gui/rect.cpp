@@ -5,6 +5,8 @@
 #include "platform/log.h"
 #include "platform/stream.h"
 
+namespace vandrell {
+
 tRect tRect::Create(float x, float y, float w, float h) {
   tRect r;
   r.x = x;
@@ -47,3 +49,5 @@ tRect tRect::Sum(const tRect& r) const {
   const float bottom = std::max(yTo(), r.yTo());
   return Create(left, top, right - left, bottom - top);
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 class TStream;
 
 class tRect {
@@ -31,3 +33,5 @@ class tRect {
 
   bool operator==(const tRect&) const = default;
 };
+
+}  // namespace vandrell

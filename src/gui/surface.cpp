@@ -3,6 +3,8 @@
 #include "core/screen.h"
 #include "platform/draw.h"
 
+namespace vandrell {
+
 TPixmapPtr tGuiSurface::_lockSurface() {
   // A surface drawn at another scale than 1 is smoothed like the rest of the picture.
   const bool scaled = aspectw() != 1.0f || aspecth() != 1.0f;
@@ -37,3 +39,5 @@ void tGuiSurface::_paint() {
   const tRect r = xrect();
   DrawImage(_surface, r.x, r.y, 0);
 }
+
+}  // namespace vandrell

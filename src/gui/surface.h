@@ -7,6 +7,8 @@
 #include "gui/visual_rect.h"
 #include "platform/image.h"
 
+namespace vandrell {
+
 class tGuiSurface : public tGuiRect {
   VANDRELL_GUI_HOOKS(tGuiSurface, tGuiRect)
 
@@ -36,3 +38,5 @@ class tGuiSurface : public tGuiRect {
   // Cleared by subclasses whenever their content changes.
   int32_t _truesurface = 0;
 };
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "core/numeric.h"
 
+namespace vandrell {
+
 void tGuiText::clearlines() {
   _lines.clear();
   _modify();
@@ -77,3 +79,5 @@ void tGuiText::resize(float l, float t, int32_t relative) {
 }
 
 void tGuiText::_drawText(TPixmap& pixmap) { _letter->text(pixmap, _lines, _indent, _align, 0, _spacer); }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 
 #include "gui/label.h"
 
+namespace vandrell {
+
 class tGuiText : public tGuiLabel {
   VANDRELL_GUI_HOOKS(tGuiText, tGuiLabel)
 
@@ -42,3 +44,5 @@ class tGuiText : public tGuiLabel {
   int32_t _spacer = ' ';
   int32_t _align = 0;
 };
+
+}  // namespace vandrell

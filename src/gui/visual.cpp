@@ -1,10 +1,14 @@
 #include "gui/visual.h"
 
+namespace vandrell {
+
 void tGuiVisual::render() {
   if (isVisible()) _render();
 }
 
-int32_t tGuiVisual::GUIMSG_RENDER(::GUIMSG_RENDER&) {
+int32_t tGuiVisual::GUIMSG_RENDER(vandrell::GUIMSG_RENDER&) {
   render();
   return 0;
 }
+
+}  // namespace vandrell

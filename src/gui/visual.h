@@ -6,6 +6,8 @@
 
 #include "gui/hoverable.h"
 
+namespace vandrell {
+
 class tGuiVisual : public tGuiHoverable {
   VANDRELL_GUI_HOOKS(tGuiVisual, tGuiHoverable, &tGuiVisual::GUIMSG_RENDER)
 
@@ -15,8 +17,10 @@ class tGuiVisual : public tGuiHoverable {
   // Draws when visible; the visibility test is shared by every drawable.
   virtual void render();
   virtual void _render() {}
-  virtual int32_t GUIMSG_RENDER(::GUIMSG_RENDER& msg);
+  virtual int32_t GUIMSG_RENDER(vandrell::GUIMSG_RENDER& msg);
 
  protected:
   int32_t _visible = 1;
 };
+
+}  // namespace vandrell

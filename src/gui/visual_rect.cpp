@@ -3,6 +3,8 @@
 #include "core/screen.h"
 #include "platform/draw.h"
 
+namespace vandrell {
+
 void tGuiRect::_hotspot(float h, float v) {
   _hx = h;
   _vx = v;
@@ -70,3 +72,5 @@ void tGuiRect::_parentReshape(const tRect& oldRect, const tRect& newRect) {
   const float newL = _anchorResize(l(), oldRect.x, oldRect.w, newRect.x, newRect.w, _la);
   resize(newL, newT, 0);
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "gui/pset.h"
 
+namespace vandrell {
+
 class tGuiRect : public tGuiPset {
   VANDRELL_GUI_HOOKS(tGuiRect, tGuiPset)
 
@@ -47,3 +49,5 @@ class tGuiRect : public tGuiPset {
   int32_t _la = ANCHOR_PROPORTIONAL;
   int32_t _ta = ANCHOR_PROPORTIONAL;
 };
+
+}  // namespace vandrell

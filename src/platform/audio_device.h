@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 // Whether the audio library is present (it is linked in, so always true here;
 // kept so callers can report its absence the same way on every platform).
 bool AudioLibraryAvailable();
@@ -14,3 +16,5 @@ intptr_t CreateAudioContext(intptr_t device);
 bool MakeAudioContextCurrent(intptr_t context);
 void DestroyAudioContext(intptr_t context);
 void CloseAudioDevice(intptr_t device);
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 namespace {
 
 constexpr int32_t CELL_W = 6, CELL_H = 8, GLYPH_W = 5, GLYPH_H = 7;
@@ -78,3 +80,5 @@ TImageFontPtr BuiltinFont() {
   static const TImageFontPtr font = std::make_shared<TBuiltinFont>();
   return font;
 }
+
+}  // namespace vandrell

@@ -4,4 +4,8 @@
 
 #include "platform/image_font.h"
 
+namespace vandrell {
+
 TImageFontPtr BuiltinFont();
+
+}  // namespace vandrell

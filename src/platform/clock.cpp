@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+namespace vandrell {
+
 namespace {
 TClock* installed = nullptr;
 }
@@ -40,3 +42,5 @@ TClock& CurrentClock() {
 int32_t Milliseconds() { return CurrentClock().milliseconds(); }
 
 void Sleep(int32_t ms) { CurrentClock().sleep(ms); }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 class TClock {
  public:
   virtual ~TClock() = default;
@@ -45,3 +47,5 @@ TClock& CurrentClock();
 
 int32_t Milliseconds();
 void Sleep(int32_t ms);
+
+}  // namespace vandrell

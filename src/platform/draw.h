@@ -10,6 +10,8 @@
 #include "platform/image.h"
 #include "platform/pixmap.h"
 
+namespace vandrell {
+
 // Blend modes.
 constexpr int32_t MASKBLEND = 1;   // no blending; pixels with alpha below 0.5 are not drawn
 constexpr int32_t SOLIDBLEND = 2;  // no blending (the default)
@@ -60,3 +62,5 @@ void DrawImageRect(const TImagePtr& image, float x, float y, float width, float 
 // A copy of the back buffer's pixels (opaque); parts outside the context
 // stay transparent black. Null without a context or for an empty rectangle.
 TPixmapPtr GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height);
+
+}  // namespace vandrell

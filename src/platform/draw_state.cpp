@@ -5,6 +5,8 @@
 
 #include "platform/draw.h"
 
+namespace vandrell {
+
 TDrawState& DrawState() {
   static TDrawState state;
   return state;
@@ -103,3 +105,5 @@ void GetHandle(float& x, float& y) {
   x = DrawState().handle_x;
   y = DrawState().handle_y;
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 struct TDrawState {
   int32_t color_red = 255, color_green = 255, color_blue = 255;
   float color_alpha = 1.0f;
@@ -20,3 +22,5 @@ struct TDrawState {
 };
 
 TDrawState& DrawState();
+
+}  // namespace vandrell

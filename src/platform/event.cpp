@@ -4,6 +4,8 @@
 
 #include "platform/input.h"
 
+namespace vandrell {
+
 namespace {
 
 struct EventQueue {
@@ -71,3 +73,5 @@ void SetPointerPosition(int32_t x, int32_t y) {
   queue().pointerX = x;
   queue().pointerY = y;
 }
+
+}  // namespace vandrell

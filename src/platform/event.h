@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace vandrell {
+
 enum TEventId : int32_t {
   EVENT_APPSUSPEND = 257,
   EVENT_APPRESUME = 258,
@@ -48,3 +50,5 @@ void ClearEvents();
 void SetEventPump(std::function<void()> pump);
 // Sees every event that enters the queue (the input recorder uses it).
 void SetEventObserver(std::function<void(const TEvent&)> observer);
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <filesystem>
 
+namespace vandrell {
+
 namespace fs = std::filesystem;
 
 int32_t FileType(const std::string& path) {
@@ -82,3 +84,5 @@ std::string ExtractExt(const std::string& path) {
   const size_t dot = last.find_last_of('.');
   return dot == std::string::npos ? std::string() : last.substr(dot + 1);
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vandrell {
+
 enum TFileType : int32_t { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 2 };
 
 int32_t FileType(const std::string& path);
@@ -26,3 +28,5 @@ std::string StripDir(const std::string& path);
 std::string ExtractDir(const std::string& path);
 // "a/b/c.txt" -> "txt"; "" when the last part has no "."
 std::string ExtractExt(const std::string& path);
+
+}  // namespace vandrell

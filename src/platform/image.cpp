@@ -4,6 +4,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 namespace {
 
 struct ImageDefaults {
@@ -145,3 +147,5 @@ void SetMaskColor(int32_t red, int32_t green, int32_t blue) {
   defaults().maskGreen = green & 255;
   defaults().maskBlue = blue & 255;
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "platform/pixmap.h"
 #include "platform/stream.h"
 
+namespace vandrell {
+
 // Image flags (bits).
 constexpr int32_t MASKEDIMAGE = 1;     // pixels of the mask colour become transparent
 constexpr int32_t FILTEREDIMAGE = 2;   // smooth scaling instead of nearest pixel
@@ -73,3 +75,5 @@ void CentreHandlesOnLoad(int32_t flag);
 int32_t DefaultImageFlags(int32_t flags);
 // The colour that masked images make transparent (black unless changed).
 void SetMaskColor(int32_t red, int32_t green, int32_t blue);
+
+}  // namespace vandrell

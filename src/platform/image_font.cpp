@@ -5,6 +5,8 @@
 #include "platform/builtin_font.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 TImageFontPtr& currentFont() {
   static TImageFontPtr font;
@@ -24,3 +26,5 @@ int32_t TextWidth(const std::string& text) {
 }
 
 int32_t TextHeight(const std::string&) { return GetImageFont()->Height(); }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 
 #include "platform/image.h"
 
+namespace vandrell {
+
 struct TImageGlyph {
   TImagePtr image;  // null: the character draws nothing
   int32_t frame = 0;
@@ -30,3 +32,5 @@ TImageFontPtr GetImageFont();
 // Size of a text in the current font, in pixels before scaling.
 int32_t TextWidth(const std::string& text);
 int32_t TextHeight(const std::string& text);
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace vandrell {
+
 // Pointer position in window pixels, as the last mouse event that entered the
 // event queue (or MoveMouse) left it.
 int32_t MouseX();
@@ -23,3 +25,5 @@ bool SystemInputEnabled();
 // The virtual-key code the game uses for a key, from the window system's key
 // symbol; 0 for keys the game has no code for.
 int32_t VirtualKeyFromKeySym(int32_t keySym);
+
+}  // namespace vandrell

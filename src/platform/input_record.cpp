@@ -5,6 +5,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 std::unique_ptr<TInputRecorder> TInputRecorder::Create(const std::string& path) {
   TStreamPtr stream = WriteFile(path);
   if (!stream) {
@@ -71,3 +73,5 @@ void TInputReplay::feed(int32_t frame) {
     ++_next;
   }
 }
+
+}  // namespace vandrell

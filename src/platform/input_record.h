@@ -12,6 +12,8 @@
 #include "platform/event.h"
 #include "platform/stream.h"
 
+namespace vandrell {
+
 struct TRecordedEvent {
   int32_t frame = 0;
   TEvent event;
@@ -52,3 +54,5 @@ class TInputReplay {
   std::vector<TRecordedEvent> _events;
   size_t _next = 0;
 };
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vandrell {
+
 namespace {
 
 struct LogState {
@@ -60,3 +62,5 @@ void SetDebugLogHook(DebugLogHook hook, void* context) {
   state().hook = hook;
   state().hookContext = context;
 }
+
+}  // namespace vandrell

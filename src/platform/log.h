@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace vandrell {
+
 // Receives one diagnostic line (without line end).
 void DebugLog(std::string_view text);
 
@@ -20,3 +22,5 @@ void DebugLogFromEnvironment();
 // Tests use it to check diagnostics; pass nullptr to remove it.
 using DebugLogHook = void (*)(std::string_view text, void* context);
 void SetDebugLogHook(DebugLogHook hook, void* context);
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "platform/log.h"
 #include "platform/png_codec.h"
 
+namespace vandrell {
+
 namespace {
 uint32_t packArgb(const uint8_t* p) {
   return (uint32_t{p[3]} << 24) | (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
@@ -124,3 +126,5 @@ TPixmapPtr LoadPixmap(const std::string& path) {
   if (!pixmap) DebugLog("Can't decode image \"" + path + "\"");
   return pixmap;
 }
+
+}  // namespace vandrell

@@ -9,6 +9,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 // Every pixmap stores 4 bytes per pixel; the format says whether the alpha
 // bytes carry information (PF_RGBA8888) or were filled with 255 because the
 // source had no alpha channel (PF_RGBX8888; such pixmaps may be masked by
@@ -74,3 +76,5 @@ void RegisterPixmapLoader(std::shared_ptr<TPixmapLoader> loader);
 TPixmapPtr LoadPixmap(const TStreamPtr& source);
 // The same for a file; failures are logged with the file's name.
 TPixmapPtr LoadPixmap(const std::string& path);
+
+}  // namespace vandrell

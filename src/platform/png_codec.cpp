@@ -9,6 +9,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 // libpng reports errors by longjmp back to the setjmp of encode() or decode().
 // Those two functions and every callback it may jump over hold only trivially
 // destructible locals, so no C++ destructor is skipped; what needs cleaning up
@@ -162,3 +164,5 @@ bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {
   stream->close();
   return written;
 }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "platform/pixmap.h"
 #include "platform/stream.h"
 
+namespace vandrell {
+
 // Decodes every PNG colour type and bit depth, interlaced or not, into 8-bit
 // RGBA. Corrupt, truncated or oversized files give null (with a log line).
 class TPixmapLoaderPNG final : public TPixmapLoader {
@@ -18,3 +20,5 @@ class TPixmapLoaderPNG final : public TPixmapLoader {
 // (PF_RGBX8888). False (with a log line) when it cannot be written.
 bool SavePixmapPNG(const TPixmap& pixmap, TStream& stream);
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 struct ProcessState {
   std::vector<std::string> args;
@@ -62,3 +64,5 @@ int64_t MemoryInUse() {
   const struct mallinfo2 info = mallinfo2();
   return static_cast<int64_t>(info.uordblks + info.hblkhd);
 }
+
+}  // namespace vandrell

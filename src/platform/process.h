@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 // Records the command line; argument 0 is the program. Called once by main.
 void SetAppArgs(int argc, char** argv);
 const std::vector<std::string>& AppArgs();
@@ -33,3 +35,5 @@ void PrintLine(const std::string& text);
 
 // Bytes of heap memory in use, for the developer overlay.
 int64_t MemoryInUse();
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 #include <random>
 #include <utility>
 
+namespace vandrell {
+
 namespace {
 std::mt19937& generator() {
   static std::mt19937 g(0x1234567u);
@@ -24,3 +26,5 @@ int32_t Rand(int32_t low, int32_t high) {
   std::uniform_int_distribution<int64_t> dist(low, high);
   return static_cast<int32_t>(dist(generator()));
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "platform/filesystem.h"
 #include "platform/log.h"
 
+namespace vandrell {
+
 namespace {
 
 int64_t failAfter = -1;
@@ -83,3 +85,5 @@ std::string KeepAside(const std::string& path, const std::string& suffix) {
   }
   return target;
 }
+
+}  // namespace vandrell

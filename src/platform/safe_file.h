@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 // False (with a diagnostic line) when the file could not be replaced; the old
 // file, if any, is then unchanged.
 bool WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes);
@@ -20,3 +22,5 @@ void SimulateWriteFailureAfter(int64_t bytes);
 // any earlier copy by numbering the new one ("profiles.damaged",
 // "profiles.damaged.1", ...). Returns the name used, "" when nothing moved.
 std::string KeepAside(const std::string& path, const std::string& suffix);
+
+}  // namespace vandrell

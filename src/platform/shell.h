@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vandrell {
+
 // The address OpenURL gives the browser: "http:", "https:" and "file:"
 // addresses unchanged; otherwise the part before the first "#" is a path, which
 // becomes "file:" plus its full path when it names an existing file and is
@@ -15,3 +17,5 @@ bool OpenURL(const std::string& url);
 // Shows a message box and waits; with no display the text goes to the debug
 // log and standard error instead.
 void Notify(const std::string& text, bool serious);
+
+}  // namespace vandrell

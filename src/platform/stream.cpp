@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace vandrell {
+
 namespace {
 
 class TFileStream final : public TStream {
@@ -188,3 +190,5 @@ bool LoadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
   bytes = stream->readAll();
   return true;
 }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 // Raised by the typed reads when the stream ends before the value does, and by
 // writes that cannot store every byte.
 class TStreamError : public std::runtime_error {
@@ -108,3 +110,5 @@ TStreamPtr CreateBankStream(const std::string& bytes);
 
 // Loads a whole file; false when it cannot be read.
 bool LoadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
+
+}  // namespace vandrell

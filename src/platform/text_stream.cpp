@@ -1,5 +1,7 @@
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 constexpr uint32_t REPLACEMENT = 0xFFFD;
 }
@@ -163,3 +165,5 @@ void TTextStream::writeLine(const std::string& utf8) {
   writeCodePoint('\r');
   writeCodePoint('\n');
 }
+
+}  // namespace vandrell

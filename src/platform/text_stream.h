@@ -8,6 +8,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 enum TTextEncoding : int32_t { LATIN1 = 1, UTF8 = 2, UTF16BE = 3, UTF16LE = 4 };
 
 class TTextStream {
@@ -41,3 +43,5 @@ class TTextStream {
 // editor in Latin-1 still reads sensibly.
 uint32_t DecodeUtf8(const std::string& text, size_t& index);
 void AppendUtf8(std::string& text, uint32_t code);
+
+}  // namespace vandrell

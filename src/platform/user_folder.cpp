@@ -2,6 +2,8 @@
 
 #include "platform/process.h"
 
+namespace vandrell {
+
 std::string DefaultUserPath(const std::string& company, const std::string& title) {
   std::string root = GetEnv("APPDATA");
   if (root.empty()) root = GetEnv("XDG_DATA_HOME");
@@ -9,3 +11,5 @@ std::string DefaultUserPath(const std::string& company, const std::string& title
   if (root.empty()) root = ".";
   return root + "/" + company + "/" + title + "/";
 }
+
+}  // namespace vandrell

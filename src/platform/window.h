@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 struct TGraphicsMode {
   int32_t width = 0;
   int32_t height = 0;
@@ -80,3 +82,5 @@ intptr_t WindowHandle();
 
 // Releases the window system; called once when the program ends.
 void ShutdownPlatform();
+
+}  // namespace vandrell

@@ -4,6 +4,10 @@
 
 #include "platform/pixmap.h"
 
+namespace vandrell {
+
 // Sets the icon of the current window; false when there is no window or no
 // pixmap.
 bool SetWindowIcon(const TPixmapPtr& icon);
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "platform/safe_file.h"
 
+namespace vandrell {
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -317,3 +319,5 @@ int32_t tMultiConfig::Contains(const std::string& section, const std::string& na
   if (name.empty()) return tConfig::Contains(section, name);
   return firstRecord(findStore<tOptionList>(section), name) != nullptr;
 }
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "platform/stream.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 class tConfigOption {
  public:
   std::string name;
@@ -146,3 +148,5 @@ class tMultiConfig : public tConfig {
 std::vector<std::string> ReadConfigLines(TTextStream& stream);
 // The line without the characters of code 32 or less at either end.
 std::string TrimConfigLine(const std::string& line);
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include "platform/random.h"
 
+namespace vandrell {
+
 int32_t tEncrypt::encrypt(TStream& in, TStream& out) {
   in.seek(0);
   out.seek(0);
@@ -36,3 +38,5 @@ int32_t tEncrypt::decrypt(TStream& in, TStream& out) {
   out.seek(0);
   return checksum == 0 ? 1 : 0;
 }
+
+}  // namespace vandrell

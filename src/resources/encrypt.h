@@ -8,6 +8,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 class tEncrypt {
  public:
   // Rewinds both streams and writes the scrambled form of `in` to `out`.
@@ -17,3 +19,5 @@ class tEncrypt {
   // short to hold the two header bytes.
   static int32_t decrypt(TStream& in, TStream& out);
 };
+
+}  // namespace vandrell

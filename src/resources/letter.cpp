@@ -6,6 +6,8 @@
 #include "platform/log.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 
 struct tChar {
@@ -237,3 +239,5 @@ void tLetter::share(const tLetter& other) {
   _vSpace0 = other._vSpace0;
   space(0, 0);
 }
+
+}  // namespace vandrell

@@ -11,6 +11,8 @@
 #include "platform/pixmap.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 // One glyph: a window onto the font image.
 class tLetterAlpha {
  public:
@@ -90,3 +92,5 @@ class tLetter {
   // Uses `other`'s glyphs and own spacing, with this font's spacing reset.
   void share(const tLetter& other);
 };
+
+}  // namespace vandrell

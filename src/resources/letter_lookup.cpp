@@ -5,6 +5,8 @@
 #include "resources/letter.h"
 #include "resources/media_lookup.h"
 
+namespace vandrell {
+
 tLetterPtr tFile::letter(const std::string& url, tResourceManager* manager) const {
   auto font = std::make_shared<tLetter>();
   if (const tLetterPtr cached = rmResource(manager, url, nullptr).as<tLetter>()) {
@@ -26,3 +28,5 @@ tLetterPtr tFile::letter(const std::string& url, tResourceManager* manager) cons
   rmResource(manager, url, font);
   return font;
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/text_stream.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 int32_t tFile::loadLocale() {
   _locales.clear();
   TStreamPtr stream = ReadFile("locale");
@@ -86,3 +88,5 @@ tFile& tFile::Current() {
   static tFile file;
   return file;
 }
+
+}  // namespace vandrell

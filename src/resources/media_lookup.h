@@ -16,6 +16,8 @@
 #include "resources/pak.h"
 #include "resources/resource_manager.h"
 
+namespace vandrell {
+
 class tLetter;
 
 class tFile {
@@ -65,3 +67,5 @@ class tFile {
   // Empty while archives are switched off.
   std::optional<std::vector<std::shared_ptr<tPak>>> _paks;
 };
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "platform/random.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 bool pakCaseSensitive = true;
 
 namespace {
@@ -171,3 +173,5 @@ std::vector<std::string> tPak::make(const std::string& url, const std::vector<st
   archive->close();
   return failed;
 }
+
+}  // namespace vandrell

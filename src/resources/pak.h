@@ -13,6 +13,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 // While false, entry names are stored and looked up in lower case.
 extern bool pakCaseSensitive;
 
@@ -79,3 +81,5 @@ class tPak {
   std::map<std::string, tPakFilePtr> _files;
   TStreamPtr _cstream;
 };
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "platform/text_stream.h"
 #include "resources/encrypt.h"
 
+namespace vandrell {
+
 namespace {
 
 const char* const kSaveSuffixes[] = {"", ".auto"};
@@ -142,3 +144,5 @@ void tProfile::zeb_uv(const std::string& name, float value) {
   _config.SetFloat(section(), "uv_" + name, value);
   saveProfile();
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "resources/config.h"
 #include "script/object.h"
 
+namespace vandrell {
+
 // Scripts reach the profile as an object value ("profile:name" reads a
 // player's script variable), hence the common object root.
 class tProfile : public tObject {
@@ -67,3 +69,5 @@ class tProfile : public tObject {
   int32_t _corrupt = 0;
   int32_t _user = 0;
 };
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 tResource tThroughResourceManager::Resource(const std::string& url, const tResource& res) { return Through(url, res); }
 
 tResource tThroughResourceManager::Through(const std::string& url, const tResource& res) {
@@ -55,3 +57,5 @@ tResource rmThrough(tResourceManager* manager, const std::string& url, const tRe
 }
 
 std::string rmUrl(tResourceManager* manager, const tResource& res) { return orDefault(manager).Url(res); }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include <string>
 #include <typeinfo>
 
+namespace vandrell {
+
 // A loaded object of any kind. It remembers its kind, so a key that data
 // happens to reuse for another kind of object yields nothing rather than
 // the wrong object.
@@ -83,3 +85,5 @@ tNullResourceManager& rmNull();
 tResource rmResource(tResourceManager* manager, const std::string& url, const tResource& res);
 tResource rmThrough(tResourceManager* manager, const std::string& url, const tResource& res);
 std::string rmUrl(tResourceManager* manager, const tResource& res);
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "platform/log.h"
 #include "resources/media_lookup.h"
 
+namespace vandrell {
+
 int32_t tStrings::loadStrings() {
   TStreamPtr stream = tFile::Current().media("data/strings");
   if (!stream) {
@@ -24,3 +26,5 @@ tStrings& tStrings::Current() {
   static tStrings strings;
   return strings;
 }
+
+}  // namespace vandrell

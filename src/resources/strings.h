@@ -6,6 +6,8 @@
 
 #include "resources/config.h"
 
+namespace vandrell {
+
 class tStrings {
  public:
   // Reads "data/strings" below the media folder as UTF-8.
@@ -18,3 +20,5 @@ class tStrings {
  private:
   tConfig _config;
 };
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/log.h"
 #include "script/command_text.h"
 
+namespace vandrell {
+
 namespace {
 constexpr int32_t MAX_RESTARTS_PER_RUN = 100;
 }  // namespace
@@ -71,3 +73,5 @@ void tActionBlock::n(int32_t next) {
   }
   _n = std::clamp(next, 0, count());
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "script/action_keywords.h"
 #include "script/expr.h"
 
+namespace vandrell {
+
 // One parsed action. Each keyword's class overrides exec().
 class tAction {
  public:
@@ -58,3 +60,5 @@ class tActionBlock {
   int32_t _n = 0;
   std::vector<tActionPtr> _actions;
 };
+
+}  // namespace vandrell

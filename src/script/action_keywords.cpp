@@ -1,5 +1,7 @@
 #include "script/action_keywords.h"
 
+namespace vandrell {
+
 std::map<std::string, tActionMaker>& actionKeywords() {
   static std::map<std::string, tActionMaker> keywords;
   return keywords;
@@ -14,3 +16,5 @@ tActionPtr MakeAction(const std::string& keyword) {
   const auto found = keywords.find(keyword);
   return found == keywords.end() ? nullptr : found->second();
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+namespace vandrell {
+
 class tAction;
 using tActionPtr = std::shared_ptr<tAction>;
 using tActionMaker = std::function<tActionPtr()>;
@@ -26,3 +28,5 @@ void RegisterAction(std::initializer_list<const char*> keywords) {
 
 // A new action for the keyword, or null when it is not registered.
 tActionPtr MakeAction(const std::string& keyword);
+
+}  // namespace vandrell

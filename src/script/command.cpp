@@ -5,6 +5,8 @@
 #include "platform/log.h"
 #include "script/command_text.h"
 
+namespace vandrell {
+
 namespace {
 // Commands call each other through actions, and a called command runs its
 // first actions at once. A script whose commands keep calling one another
@@ -133,7 +135,7 @@ void tCommand::update(float delta) {
   if (isBlockComplete()) blockComplete();
 }
 
-int32_t tCommand::GUIMSG_UPDATE(::GUIMSG_UPDATE& msg) {
+int32_t tCommand::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
   update(msg.delta());
   return 0;
 }
@@ -161,3 +163,5 @@ std::shared_ptr<tRunableCommand> tRunableCommand::Parse(const std::string& text)
   command->blocks(ParseBlocks(text));
   return command;
 }
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "resources/config.h"
 #include "script/action.h"
 
+namespace vandrell {
+
 class tCommand;
 using tCommandPtr = std::shared_ptr<tCommand>;
 
@@ -45,7 +47,7 @@ class tCommand : public tGuiObject {
   virtual void looping(int32_t v) { _looping = v; }
   // `delta` in seconds.
   virtual void update(float delta);
-  virtual int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE& msg);
+  virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg);
 
   static tCommandPtr Parse(const std::string& text);
 
@@ -75,3 +77,5 @@ class tRunableCommand : public tCommand {
 
   static std::shared_ptr<tRunableCommand> Parse(const std::string& text);
 };
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "script/condition.h"
 
+namespace vandrell {
+
 template <class Each>
 void tCommandGroup::forEach(Each each) {
   for (const auto& command : _commands) each(*command);
@@ -37,3 +39,5 @@ void tCommandGroup::play() {
 void tCommandGroup::pause() {
   forEach([](tCommand& command) { command.pause(); });
 }
+
+}  // namespace vandrell

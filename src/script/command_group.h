@@ -8,6 +8,8 @@
 
 #include "script/command.h"
 
+namespace vandrell {
+
 class tCommandGroup {
  public:
   virtual ~tCommandGroup() = default;
@@ -28,3 +30,5 @@ class tCommandGroup {
 
   std::vector<tCommandPtr> _commands;
 };
+
+}  // namespace vandrell

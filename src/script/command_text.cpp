@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vandrell {
+
 namespace {
 std::vector<std::string> splitAt(const std::string& text, char separator) {
   std::vector<std::string> pieces;
@@ -51,3 +53,5 @@ tActionText SplitActionText(const std::string& text) {
   for (const auto& alternative : splitAt(arguments, '|')) action.alternatives.push_back(splitAt(alternative, ','));
   return action;
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 // The text without the characters of code 32 or less at either end.
 std::string TrimScriptText(const std::string& text);
 
@@ -25,3 +27,5 @@ struct tActionText {
   std::vector<std::vector<std::string>> alternatives;
 };
 tActionText SplitActionText(const std::string& text);
+
+}  // namespace vandrell

@@ -1,5 +1,7 @@
 #include "script/condition.h"
 
+namespace vandrell {
+
 void tCondition::saveInstant(tConfigBase& cfg, const std::string& section) {
   tCommand::saveInstant(cfg, section);
   cfg.SetInt(section, "condenable", _condenable);
@@ -39,3 +41,5 @@ std::shared_ptr<tCondition> tCondition::Parse(const std::string& text) {
 void tCondition::rearm() {
   if (isEnable()) _condenable = 1;
 }
+
+}  // namespace vandrell

@@ -9,6 +9,8 @@
 
 #include "script/command.h"
 
+namespace vandrell {
+
 class tCondition : public tCommand {
   VANDRELL_GUI_HOOKS(tCondition, tCommand)
 
@@ -36,3 +38,5 @@ class tCondition : public tCommand {
   int32_t _condenable = 1;
   tExprPtr _cond;
 };
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "script/command_text.h"
 
+namespace vandrell {
+
 bool exprCompileOnSet = false;
 
 std::map<std::string, tExprOpPtr>& exprOperators() {
@@ -97,3 +99,5 @@ std::vector<tExprTokenPtr> tExpr::_rpn(const std::vector<tExprTokenPtr>& tokens)
   output.insert(output.end(), operators.rbegin(), operators.rend());
   return output;
 }
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "script/expr_token.h"
 #include "script/expr_value.h"
 
+namespace vandrell {
+
 class tExpr;
 using tExprPtr = std::shared_ptr<tExpr>;
 
@@ -50,3 +52,5 @@ std::map<std::string, tExprOpPtr>& exprOperators();
 // Set by the "-e" switch: expressions compile when created, that is while
 // their level loads, instead of when first evaluated.
 extern bool exprCompileOnSet;
+
+}  // namespace vandrell

@@ -1,5 +1,7 @@
 #include "script/expr_book.h"
 
+namespace vandrell {
+
 std::shared_ptr<tExprBook> exprBook;
 
 void tExprBook::set(const std::string& name, tExprValuePtr value) {
@@ -19,3 +21,5 @@ void tExprBook::clear() {
   }
   _book.clear();
 }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 
 #include "script/expr_value.h"
 
+namespace vandrell {
+
 class tExprBook {
  public:
   virtual ~tExprBook() = default;
@@ -27,3 +29,5 @@ class tExprBook {
 
 // The book every expression evaluates against; null until one is installed.
 extern std::shared_ptr<tExprBook> exprBook;
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "script/expr_book.h"
 #include "script/command_text.h"
 
+namespace vandrell {
+
 namespace {
 
 tExprValuePtr pop(tExprStack& stack) {
@@ -78,3 +80,5 @@ void tExprOp2::_apply(tExprStack& stack) {
 tExprValuePtr tExprOp_OpenBr::calc() { return tExprNumber::Create(0.0f); }
 
 tExprValuePtr tExprOp_CloseBr::calc() { return tExprNumber::Create(0.0f); }
+
+}  // namespace vandrell

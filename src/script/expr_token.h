@@ -10,6 +10,8 @@
 
 #include "script/expr_value.h"
 
+namespace vandrell {
+
 using tExprStack = std::vector<tExprValuePtr>;
 
 class tExprToken {
@@ -101,3 +103,5 @@ class tExprOp_CloseBr : public tExprOp0 {
 };
 
 using tExprOpPtr = std::shared_ptr<tExprOp>;
+
+}  // namespace vandrell

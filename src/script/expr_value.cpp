@@ -1,5 +1,7 @@
 #include "script/expr_value.h"
 
+namespace vandrell {
+
 tExprValuePtr tExprNumber::Create(float value) {
   auto number = std::make_shared<tExprNumber>();
   number->data = value;
@@ -11,3 +13,5 @@ tExprValuePtr tExprObject::Create(tObjectPtr object) {
   value->data = std::move(object);
   return value;
 }
+
+}  // namespace vandrell

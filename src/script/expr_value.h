@@ -5,6 +5,8 @@
 
 #include "script/object.h"
 
+namespace vandrell {
+
 class tExprValue;
 using tExprValuePtr = std::shared_ptr<tExprValue>;
 
@@ -35,3 +37,5 @@ class tExprObject : public tExprValue {
   tObjectPtr ToObject() const override { return data; }
   static tExprValuePtr Create(tObjectPtr object);
 };
+
+}  // namespace vandrell

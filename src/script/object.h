@@ -5,9 +5,13 @@
 
 #include <memory>
 
+namespace vandrell {
+
 class tObject {
  public:
   virtual ~tObject() = default;
 };
 
 using tObjectPtr = std::shared_ptr<tObject>;
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "script/expr.h"
 #include "script/zeb_operators.h"
 
+namespace vandrell {
+
 namespace {
 std::vector<tZebPropertyOwner>& propertyOwners() {
   static std::vector<tZebPropertyOwner> owners{ZebPropertyOwner<tProfile>()};
@@ -34,3 +36,5 @@ void InstallZebScript() {
   exprBook = std::make_shared<tZebExpr>();
   exprOperators() = ZebOperatorTable();
 }
+
+}  // namespace vandrell

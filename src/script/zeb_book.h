@@ -11,6 +11,8 @@
 #include "script/expr_book.h"
 #include "script/expr_value.h"
 
+namespace vandrell {
+
 // The property of an object of one kind, or null when the object is of
 // another kind.
 using tZebPropertyOwner = std::function<tExprValuePtr(const tObjectPtr& object, const std::string& property)>;
@@ -44,3 +46,5 @@ class tZebExpr : public tExprBook {
 // Installs a new script book as the current book and a new table of the
 // script operators; run once at start-up, before any level loads.
 void InstallZebScript();
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "core/numeric.h"
 #include "platform/random.h"
 
+namespace vandrell {
+
 namespace {
 
 tExprValuePtr number(float value) { return tExprNumber::Create(value); }
@@ -110,3 +112,5 @@ std::map<std::string, tExprOpPtr> ZebOperatorTable() {
       {"^", std::make_shared<tZebOp_Power>()},
   };
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 
 #include "script/expr_token.h"
 
+namespace vandrell {
+
 // "=": 1 for two objects that are the same (two nulls included) or two equal
 // numbers; a number never equals an object.
 class tZebOp_Equal : public tExprOp2 {
@@ -118,3 +120,5 @@ class tZebOp_Power : public tZebOp_Add {
 // A fresh operator table: the brackets and the seventeen script operators,
 // each symbol with a new instance of its class.
 std::map<std::string, tExprOpPtr> ZebOperatorTable();
+
+}  // namespace vandrell

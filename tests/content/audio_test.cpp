@@ -8,6 +8,8 @@
 
 #include "content_tree.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Decoded {
@@ -139,3 +141,5 @@ TEST_F(ContentAudioTest, TrackVolumeFilesHoldALevelOnTheirFirstLine) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

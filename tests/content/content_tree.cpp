@@ -6,6 +6,8 @@
 
 #include "resources/pak.h"
 
+namespace vandrell {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -81,3 +83,5 @@ std::vector<std::string> ContentTest::looseFiles(const std::string& folder, cons
   std::sort(names.begin(), names.end());
   return names;
 }
+
+}  // namespace vandrell

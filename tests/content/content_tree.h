@@ -11,6 +11,8 @@
 
 #include "platform/stream.h"
 
+namespace vandrell {
+
 struct ContentLayout {
   std::string name;   // "loose", "data archive", "en archive"
   TStreamPtr stream;  // null when the file is missing there
@@ -32,3 +34,5 @@ class ContentTest : public ::testing::Test {
   // Skips the test when the build was configured without content.
   void SetUp() override;
 };
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "resources/config.h"
 #include "resources/letter.h"
 
+namespace vandrell {
+
 namespace {
 
 const char* const kFonts[] = {"0", "0t", "1", "1t", "1s", "2", "2t", "2s", "3", "4"};
@@ -63,3 +65,5 @@ TEST_F(ContentFontsTest, LicencesShipWithTheFonts) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

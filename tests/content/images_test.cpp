@@ -6,6 +6,8 @@
 #include "content_tree.h"
 #include "platform/pixmap.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Expected {
@@ -145,3 +147,5 @@ TEST_F(ContentImagesTest, HoverPicturesMatchTheirNormalPictures) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "platform/text_stream.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 namespace {
 
 using ContentSettingsTest = ContentTest;
@@ -28,3 +30,5 @@ TEST_F(ContentSettingsTest, LocaleListNamesTheEnglishArchive) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

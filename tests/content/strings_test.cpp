@@ -5,6 +5,8 @@
 #include "platform/text_stream.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Section {
@@ -106,3 +108,5 @@ TEST_F(ContentStringsTest, EveryTextStaysWithinTheFontsLatin1) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 // Builds the application as the program would with these switches, with its
@@ -182,3 +184,5 @@ TEST_F(AppTest, TicksConvertToSecondsAndRates) {
   EXPECT_FLOAT_EQ(a.inc2period(20), 0.4f);
   EXPECT_FLOAT_EQ(a.inc2speed(2), 100.0f);
 }
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "platform/window.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 // Runs frames until the limit, clearing frame n to the grey level 10 n.
@@ -52,3 +54,5 @@ TEST(AutomationShot, WritesEveryNthFrameAndTheLastOnce) {
   EXPECT_EQ(FileType(dir.file("frame_000001.png")), FILETYPE_NONE);
   EXPECT_EQ(FileType(dir.file("frame_000003.png")), FILETYPE_NONE);
 }
+
+}  // namespace vandrell

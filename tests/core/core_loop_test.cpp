@@ -10,6 +10,8 @@
 #include "support/log_capture.h"
 #include "support/manual_time.h"
 
+namespace vandrell {
+
 namespace {
 
 TEvent makeEvent(int32_t id, int32_t data = 0) {
@@ -233,3 +235,5 @@ TEST(FrameLoop, TerminateSuspendAndResumeReachTheirOperations) {
   EXPECT_EQ(loop.received[1].id, EVENT_APPRESUME);
   EXPECT_EQ(loop.isSuspend(), 0);
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include "core/numeric.h"
 
+namespace vandrell {
+
 TEST(Numeric, RoundiRoundsHalvesAwayFromZero) {
   EXPECT_EQ(roundi(2.5f), 3);
   EXPECT_EQ(roundi(-2.5f), -3);
@@ -45,3 +47,5 @@ TEST(Numeric, ConversionsToIntSaturateInsteadOfOverflowing) {
   EXPECT_EQ(trunci(-2.9f), -2);
   EXPECT_EQ(trunci(1e20f), INT32_MAX);
 }
+
+}  // namespace vandrell

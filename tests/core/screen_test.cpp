@@ -5,6 +5,8 @@
 #include "core/screen.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 // Restores the current screen after each test, since it is process-wide.
 class ScreenTest : public ::testing::Test {
@@ -82,3 +84,5 @@ TEST_F(ScreenTest, SetupChangesCurrentScreenInPlace) {
   EXPECT_FLOAT_EQ(X2H(105), 100.0f);
   EXPECT_FLOAT_EQ(current.x, 5.0f);
 }
+
+}  // namespace vandrell

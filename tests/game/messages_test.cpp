@@ -5,6 +5,8 @@
 #include "game/messages.h"
 #include "gui/gui.h"
 
+namespace vandrell {
+
 namespace {
 
 // The level's lookups whose handlers are not named after their messages.
@@ -13,12 +15,12 @@ class tLevelLookups : public tGuiObject {
                      &tLevelLookups::M_PIC_FIND)
 
  public:
-  virtual int32_t M_COMMANDGROUPS_FIND(::M_COMMANDGROUP_FIND& msg) { return answer(msg, "group "); }
-  virtual int32_t M_TXT_ISHOW(::M_TXT_ISSHOW& msg) {
+  virtual int32_t M_COMMANDGROUPS_FIND(vandrell::M_COMMANDGROUP_FIND& msg) { return answer(msg, "group "); }
+  virtual int32_t M_TXT_ISHOW(vandrell::M_TXT_ISSHOW& msg) {
     msg.out(std::string("shown text"));
     return 0;
   }
-  virtual int32_t M_PIC_FIND(::M_PIC_FIND& msg) { return answer(msg, "pic "); }
+  virtual int32_t M_PIC_FIND(vandrell::M_PIC_FIND& msg) { return answer(msg, "pic "); }
 
  private:
   static int32_t answer(tGuiMessage& msg, const std::string& kind) {
@@ -52,7 +54,7 @@ class tWindowedText : public tMainOptionsWidget {
   VANDRELL_GUI_HOOKS(tWindowedText, tMainOptionsWidget, &tWindowedText::M_MMENU_CREATE)
 
  public:
-  virtual int32_t M_MMENU_CREATE(::M_MMENU_WINDOWED&) {
+  virtual int32_t M_MMENU_CREATE(vandrell::M_MMENU_WINDOWED&) {
     refreshed = true;
     return 0;
   }
@@ -108,3 +110,5 @@ TEST_F(GameMessagesTest, PageMessagesSentToOneMenuStayInIt) {
   EXPECT_FALSE(mainOptions->shown || windowed->shown);
   EXPECT_TRUE(gameOptions->shown);
 }
+
+}  // namespace vandrell

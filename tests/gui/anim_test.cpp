@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+namespace vandrell {
+
 namespace {
 
 // The frame after each of `updates` updates of one frame's time at 10 fps.
@@ -152,3 +154,5 @@ TEST(AnimTest, FramesSetFarOutsideTheRangeComeBackWithoutOverflow) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "core/screen.h"
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 // Writes down every input message with its payload.
@@ -13,17 +15,17 @@ class tInputProbe : public tGuiObject {
 
  public:
   explicit tInputProbe(tTrace& trace) : trace(trace) {}
-  virtual int32_t GUIMSG_KEYUP(::GUIMSG_KEYUP& msg) { return note("KEYUP", msg.key()); }
-  virtual int32_t GUIMSG_KEYDOWN(::GUIMSG_KEYDOWN& msg) { return note("KEYDOWN", msg.key()); }
-  virtual int32_t GUIMSG_KEYCHAR(::GUIMSG_KEYCHAR& msg) { return note("KEYCHAR", msg.character()); }
-  virtual int32_t GUIMSG_MOUSEUP(::GUIMSG_MOUSEUP& msg) { return note("MOUSEUP", msg.key()); }
-  virtual int32_t GUIMSG_MOUSEDOWN(::GUIMSG_MOUSEDOWN& msg) { return note("MOUSEDOWN", msg.key()); }
-  virtual int32_t GUIMSG_MOUSEMOVE(::GUIMSG_MOUSEMOVE& msg) {
+  virtual int32_t GUIMSG_KEYUP(vandrell::GUIMSG_KEYUP& msg) { return note("KEYUP", msg.key()); }
+  virtual int32_t GUIMSG_KEYDOWN(vandrell::GUIMSG_KEYDOWN& msg) { return note("KEYDOWN", msg.key()); }
+  virtual int32_t GUIMSG_KEYCHAR(vandrell::GUIMSG_KEYCHAR& msg) { return note("KEYCHAR", msg.character()); }
+  virtual int32_t GUIMSG_MOUSEUP(vandrell::GUIMSG_MOUSEUP& msg) { return note("MOUSEUP", msg.key()); }
+  virtual int32_t GUIMSG_MOUSEDOWN(vandrell::GUIMSG_MOUSEDOWN& msg) { return note("MOUSEDOWN", msg.key()); }
+  virtual int32_t GUIMSG_MOUSEMOVE(vandrell::GUIMSG_MOUSEMOVE& msg) {
     trace.push_back("MOUSEMOVE " + std::to_string(msg.x()) + " " + std::to_string(msg.y()) + " " +
                     std::to_string(msg.dx()) + " " + std::to_string(msg.dy()));
     return 0;
   }
-  virtual int32_t GUIMSG_INSTALLCATCHER(::GUIMSG_INSTALLCATCHER&) { return note("INSTALLCATCHER", 0); }
+  virtual int32_t GUIMSG_INSTALLCATCHER(vandrell::GUIMSG_INSTALLCATCHER&) { return note("INSTALLCATCHER", 0); }
 
   tTrace& trace;
 
@@ -201,3 +203,5 @@ TEST_F(CatcherTest, RootShowsEveryMessageToItsCatchersBeforeItsObjects) {
   // Installation is seen by nobody; the broadcast goes catchers first.
   EXPECT_EQ(trace, (tTrace{"first:PING", "second:PING", "object:PING", "first:event 257", "second:event 257"}));
 }
+
+}  // namespace vandrell

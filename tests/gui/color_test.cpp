@@ -8,6 +8,8 @@
 #include "platform/draw.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 
 // Leaves the renderer's state as the test found it.
@@ -147,3 +149,5 @@ TEST(Color, SinglePartsOfTheStatePushAndReadAlone) {
   keepsAlpha->GetupCls();
   expectColor(*keepsAlpha, 1.0f, 0.0f, 0.2f, 0.5f, 4);
 }
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 std::shared_ptr<tGuiRect> makeChild(float h, float v, float l, float t) {
@@ -23,7 +25,7 @@ class tTracedForm : public tGuiForm {
 
  public:
   explicit tTracedForm(tTrace& trace) : trace(trace) {}
-  virtual int32_t TESTMSG_PING(::TESTMSG_PING& msg) {
+  virtual int32_t TESTMSG_PING(vandrell::TESTMSG_PING& msg) {
     trace.push_back("form:PING");
     msg.out(std::string("form"));
     return 0;
@@ -131,3 +133,5 @@ TEST_F(FormTest, AFreedChildLeavesTheForm) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

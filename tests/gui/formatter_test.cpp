@@ -4,6 +4,8 @@
 
 #include <limits>
 
+namespace vandrell {
+
 TEST(Formatter, IntegersPadWithZerosToThePrecisionAndBlanksToTheWidth) {
   EXPECT_EQ(tSf::Create("%.2d").d(7).sf(), "07");
   EXPECT_EQ(tSf::Create("%3d").d(-5).sf(), " -5");
@@ -63,3 +65,5 @@ TEST(Formatter, HugeFieldsFromDataStayBounded) {
   EXPECT_LE(text.size(), 1024u);
   EXPECT_EQ(text.back(), '1');
 }
+
+}  // namespace vandrell

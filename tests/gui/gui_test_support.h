@@ -15,6 +15,8 @@
 #include "gui/mouse_catcher.h"
 #include "platform/event.h"
 
+namespace vandrell {
+
 // Messages that only the tests send.
 VANDRELL_GUI_MESSAGE(TESTMSG_PING);
 VANDRELL_GUI_MESSAGE(TESTMSG_PONG);
@@ -29,16 +31,16 @@ class tProbe : public tGuiObject {
  public:
   tProbe(std::string label, tTrace& trace) : label(std::move(label)), trace(trace) {}
 
-  virtual int32_t TESTMSG_PING(::TESTMSG_PING& msg) {
+  virtual int32_t TESTMSG_PING(vandrell::TESTMSG_PING& msg) {
     trace.push_back(label + ":PING");
     msg.out(label);
     return 0;
   }
-  virtual int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE&) {
+  virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE&) {
     trace.push_back(label + ":UPDATE");
     return 0;
   }
-  virtual int32_t GUIMSG_RENDER(::GUIMSG_RENDER&) {
+  virtual int32_t GUIMSG_RENDER(vandrell::GUIMSG_RENDER&) {
     trace.push_back(label + ":RENDER");
     return 0;
   }
@@ -77,3 +79,5 @@ class GuiTest : public ::testing::Test {
   }
   static void movePointer(int32_t x, int32_t y) { post(EVENT_MOUSEMOVE, 0, x, y); }
 };
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "gui/hoverable.h"
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 // A rectangle in window pixels that notes the treat calls it gets.
@@ -123,3 +125,5 @@ TEST_F(HoverTreatTest, TreatUpdateRunsAPassOnlyWhenTheClaimChanged) {
   ASSERT_EQ(spot->treatCalls.size(), 2u);
   EXPECT_EQ(spot->treatCalls[1], nullptr);
 }
+
+}  // namespace vandrell

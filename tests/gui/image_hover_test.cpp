@@ -4,6 +4,8 @@
 
 #include "visual_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 // One row of four pixels with alpha 127, 128, 255 and 0, then a row of
@@ -129,3 +131,5 @@ TEST(ImageHoverTest, NaturalSizeAndProportionalResizing) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

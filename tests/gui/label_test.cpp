@@ -6,6 +6,8 @@
 #include "visual_test_support.h"
 #include "support/block_font.h"
 
+namespace vandrell {
+
 namespace {
 
 using tLabel = tInspected<tGuiLabel>;
@@ -86,3 +88,5 @@ TEST(Label, DrawsItsTextOnItsSurface) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "platform/window.h"
 #include "support/block_font.h"
 
+namespace vandrell {
+
 namespace {
 
 class tCountingLink : public tInspected<tGuiHref> {
@@ -141,3 +143,5 @@ TEST_F(LinkTest, DrawsInTheColourOfItsState) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

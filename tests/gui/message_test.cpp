@@ -3,6 +3,8 @@
 #include "gui/message_filter.h"
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 // Only the test that allows it everywhere uses this type.
 VANDRELL_GUI_MESSAGE(TESTMSG_EVERYWHERE);
@@ -68,3 +70,5 @@ TEST_F(GuiMessageTest, FilterPassesItsTypesAndThoseAllowedEverywhere) {
   EXPECT_TRUE(filter.filter(tGuiMessageType::of<TESTMSG_EVERYWHERE>()));
   EXPECT_TRUE(other.filter(tGuiMessageType::of<TESTMSG_EVERYWHERE>()));
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 std::vector<std::string> Names(const tGuiSet& set) {
@@ -22,7 +24,7 @@ class tActor : public tProbe {
  public:
   tActor(std::string label, tTrace& trace, std::function<void()> act)
       : tProbe(std::move(label), trace), act(std::move(act)) {}
-  int32_t TESTMSG_PING(::TESTMSG_PING& msg) override {
+  int32_t TESTMSG_PING(vandrell::TESTMSG_PING& msg) override {
     if (act) std::exchange(act, nullptr)();
     return tProbe::TESTMSG_PING(msg);
   }
@@ -159,7 +161,7 @@ TEST_F(GuiSetTest, FilterKeepsMembersFromOtherMessagesButNotFromReleaseNotices) 
 
    public:
     explicit tRenderingSet(tTrace& trace) : trace(trace) {}
-    virtual int32_t GUIMSG_RENDER(::GUIMSG_RENDER&) {
+    virtual int32_t GUIMSG_RENDER(vandrell::GUIMSG_RENDER&) {
       trace.push_back("set:RENDER");
       return 0;
     }
@@ -249,3 +251,5 @@ TEST_F(GuiSetTest, NestedWalksOfOneSetBothStayInStep) {
   EXPECT_EQ(trace, (tTrace{"a:PING", "a:PING", "b:PING", "d:PING", "b:PING", "d:PING"}));
   EXPECT_EQ(Names(*set), (std::vector<std::string>{"b", "d"}));
 }
+
+}  // namespace vandrell

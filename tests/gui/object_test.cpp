@@ -4,6 +4,8 @@
 
 #include "gui_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 class tBase : public tGuiObject {
@@ -11,11 +13,11 @@ class tBase : public tGuiObject {
 
  public:
   explicit tBase(tTrace& trace) : trace(trace) {}
-  virtual int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE&) {
+  virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE&) {
     trace.push_back("base:UPDATE");
     return 0;
   }
-  virtual int32_t TESTMSG_PING(::TESTMSG_PING&) {
+  virtual int32_t TESTMSG_PING(vandrell::TESTMSG_PING&) {
     trace.push_back("base:PING");
     return 0;
   }
@@ -28,7 +30,7 @@ class tListedOverride : public tBase {
 
  public:
   using tBase::tBase;
-  int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE&) override {
+  int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE&) override {
     trace.push_back("derived:UPDATE");
     return 0;
   }
@@ -40,7 +42,7 @@ class tPlainOverride : public tBase {
 
  public:
   using tBase::tBase;
-  int32_t GUIMSG_UPDATE(::GUIMSG_UPDATE&) override {
+  int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE&) override {
     trace.push_back("derived:UPDATE");
     return 0;
   }
@@ -51,7 +53,7 @@ class tOtherName : public tGuiObject {
   VANDRELL_GUI_HOOKS(tOtherName, tGuiObject, &tOtherName::TESTMSG_PINGS)
 
  public:
-  virtual int32_t TESTMSG_PINGS(::TESTMSG_PING& msg) {
+  virtual int32_t TESTMSG_PINGS(vandrell::TESTMSG_PING& msg) {
     msg.out(std::string("found"));
     return 0;
   }
@@ -183,12 +185,12 @@ class tRelay : public tGuiObject {
 
  public:
   explicit tRelay(tTrace& trace) : trace(trace) {}
-  virtual int32_t TESTMSG_PING(::TESTMSG_PING&) {
+  virtual int32_t TESTMSG_PING(vandrell::TESTMSG_PING&) {
     trace.push_back("relay:PING");
-    send(::TESTMSG_PONG{});
+    send(vandrell::TESTMSG_PONG{});
     return 0;
   }
-  virtual int32_t TESTMSG_PONG(::TESTMSG_PONG&) {
+  virtual int32_t TESTMSG_PONG(vandrell::TESTMSG_PONG&) {
     trace.push_back("relay:PONG");
     return 0;
   }
@@ -203,3 +205,5 @@ TEST_F(GuiObjectTest, NestedBroadcastCompletesBeforeTheOuterOneGoesOn) {
   tGuiObject::send(TESTMSG_PING{});
   EXPECT_EQ(trace, (tTrace{"relay:PING", "relay:PONG", "after:PING"}));
 }
+
+}  // namespace vandrell

@@ -1,6 +1,8 @@
 #include "support/render_fixture.h"
 #include "gui/poly.h"
 
+namespace vandrell {
+
 namespace {
 
 using PolyDrawTest = RenderTest;
@@ -28,3 +30,5 @@ TEST_F(PolyDrawTest, EmptyPolygonDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

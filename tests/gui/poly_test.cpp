@@ -9,6 +9,8 @@
 #include "platform/stream.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 
 tPoly square(float left, float top, float size) {
@@ -225,3 +227,5 @@ TEST(PolyTest, MalformedRecordsLeaveThePolygonAlone) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -7,6 +7,8 @@
 #include "platform/stream.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 
 TEST(RectTest, InsideIncludesEveryEdge) {
@@ -51,3 +53,5 @@ TEST(RectTest, StreamRecordIsSixteenBytes) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "gui/label.h"
 
+namespace vandrell {
+
 template <class Base>
 class tInspected : public Base {
  protected:
@@ -28,3 +30,5 @@ class tInspected : public Base {
 
   int32_t rebuilds = 0;
 };
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "visual_test_support.h"
 #include "support/block_font.h"
 
+namespace vandrell {
+
 namespace {
 
 using tTextBox = tInspected<tGuiText>;
@@ -138,3 +140,5 @@ TEST_F(TextBoxTest, WithoutAFontItHasNoSize) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "gui_test_support.h"
 #include "visual_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 std::shared_ptr<tGuiRect> rectAt(float h, float v, float l, float t) {
@@ -16,7 +18,7 @@ std::shared_ptr<tGuiRect> rectAt(float h, float v, float l, float t) {
 }
 
 void reshape(tGuiObject& target, const tRect& oldRect, const tRect& newRect) {
-  tGuiObject::sendto(target, ::GUIMSG_PARENTRESHAPE(), tRectPair{oldRect, newRect});
+  tGuiObject::sendto(target, vandrell::GUIMSG_PARENTRESHAPE(), tRectPair{oldRect, newRect});
 }
 
 TEST(VisualRectTest, NewObjectsAreVisibleWhiteUnitRectanglesAtTheOrigin) {
@@ -149,14 +151,14 @@ TEST(VisualRectTest, ReshapeGoesThroughTheOverridableResize) {
 
 TEST(VisualRectTest, HiddenAndTransparentObjectsDrawNothing) {
   tCountingRect r;
-  tGuiObject::sendto(r, ::GUIMSG_RENDER());
+  tGuiObject::sendto(r, vandrell::GUIMSG_RENDER());
   EXPECT_EQ(r.paints, 1);
   r.visible(0);
-  tGuiObject::sendto(r, ::GUIMSG_RENDER());
+  tGuiObject::sendto(r, vandrell::GUIMSG_RENDER());
   EXPECT_EQ(r.paints, 1);
   r.visible(1);
   r.color()->a = 0;
-  tGuiObject::sendto(r, ::GUIMSG_RENDER());
+  tGuiObject::sendto(r, vandrell::GUIMSG_RENDER());
   EXPECT_EQ(r.paints, 1);
   r.color()->a = 0.01f;
   r.render();
@@ -204,3 +206,5 @@ TEST_F(VisualHoverTest, TheTopmostTreatEnabledVisualTakesThePointer) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "gui/surface.h"
 #include "visual_test_support.h"
 
+namespace vandrell {
+
 namespace {
 
 // `source` tinted and faded by the colour over the background. The renderer
@@ -107,7 +109,7 @@ TEST_F(VisualRenderTest, AnimationFrameFollowsTheCounter) {
 
   const auto drawnFrame = [&](uint32_t rgb) {
     Cls();
-    tGuiObject::sendto(anim, ::GUIMSG_RENDER());
+    tGuiObject::sendto(anim, vandrell::GUIMSG_RENDER());
     return ScreenMatches(grab(), [&](float x, float y) -> std::optional<uint32_t> {
       const std::optional<bool> inside = inBox(x, y, 8, 8, 24, 24);
       if (!inside) return std::nullopt;
@@ -115,11 +117,11 @@ TEST_F(VisualRenderTest, AnimationFrameFollowsTheCounter) {
     });
   };
   EXPECT_TRUE(drawnFrame(colours[0]));
-  tGuiObject::sendto(anim, ::GUIMSG_UPDATE(), tFloatArray{0.1f});
+  tGuiObject::sendto(anim, vandrell::GUIMSG_UPDATE(), tFloatArray{0.1f});
   EXPECT_TRUE(drawnFrame(colours[1]));
-  tGuiObject::sendto(anim, ::GUIMSG_UPDATE(), tFloatArray{0.1f});
+  tGuiObject::sendto(anim, vandrell::GUIMSG_UPDATE(), tFloatArray{0.1f});
   EXPECT_TRUE(drawnFrame(colours[2]));
-  tGuiObject::sendto(anim, ::GUIMSG_UPDATE(), tFloatArray{0.1f});
+  tGuiObject::sendto(anim, vandrell::GUIMSG_UPDATE(), tFloatArray{0.1f});
   EXPECT_TRUE(drawnFrame(colours[2]));  // played once: stays on the last frame
   anim.anim()->go(9);
   EXPECT_TRUE(drawnFrame(colours[2]));  // out of range: the nearest frame
@@ -250,3 +252,5 @@ TEST_F(VisualRenderTest, SurfacesAtScaleOneStayUnfiltered) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

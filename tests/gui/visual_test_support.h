@@ -7,6 +7,8 @@
 #include "core/screen.h"
 #include "gui/visual_rect.h"
 
+namespace vandrell {
+
 class ScreenScope {
  public:
   ScreenScope(float w, float h, float x, float y) : _saved(tScreen::Current()) {
@@ -32,3 +34,5 @@ class tCountingRect : public tGuiRect {
   int paints = 0;
   int resizes = 0;
 };
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "platform/event.h"
 #include "platform/input.h"
 
+namespace vandrell {
+
 namespace {
 class EventQueueTest : public ::testing::Test {
  protected:
@@ -64,3 +66,5 @@ TEST_F(EventQueueTest, MouseEventsMoveTheTrackedPointer) {
   EXPECT_EQ(MouseX(), 7);
   EXPECT_EQ(MouseY(), 8);
 }
+
+}  // namespace vandrell

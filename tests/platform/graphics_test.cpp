@@ -6,6 +6,8 @@
 #include "platform/window.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 TEST(Graphics, BackEndsNameThemselves) {
   EXPECT_EQ(GraphicsDriverName(GFXDRIVER_OPENGL), "OpenGL");
   EXPECT_EQ(GraphicsDriverName(GFXDRIVER_DIRECTX7), "DirectX7");
@@ -64,3 +66,5 @@ TEST(Graphics, CreateGraphicsRefusesEmptySizes) {
   EXPECT_FALSE(CreateGraphics(0, 10, 0, 0, 2));
   EXPECT_FALSE(CreateGraphics(10, -1, 0, 0, 2));
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/image.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 TPixmapPtr pixmapOf(int32_t width, int32_t height) {
   TPixmapPtr pixmap = TPixmap::Create(width, height);
@@ -73,3 +75,5 @@ TEST(Image, LockGivesTheFramePixmapAndCountsWrites) {
   EXPECT_EQ(image->seqs[0], 0u);
   EXPECT_FALSE(image->Lock(-1, true, true));
 }
+
+}  // namespace vandrell

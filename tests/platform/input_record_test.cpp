@@ -7,6 +7,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 TEvent makeEvent(int32_t id, int32_t data, int32_t mods, int32_t x, int32_t y) {
   TEvent ev;
@@ -84,3 +86,5 @@ TEST(InputRecord, MissingFileIsADiagnosticNotACrash) {
   EXPECT_FALSE(TInputReplay::Load("/nonexistent/session.txt"));
   EXPECT_TRUE(log.contains("/nonexistent/session.txt"));
 }
+
+}  // namespace vandrell

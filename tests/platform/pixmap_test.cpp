@@ -7,6 +7,8 @@
 #include "platform/pixmap.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 TEST(Pixmap, PixelsAreArgbIntegersStoredAsRgbaBytes) {
   TPixmapPtr pixmap = TPixmap::Create(3, 2);
   ASSERT_TRUE(pixmap);
@@ -88,3 +90,5 @@ TEST(Pixmap, SizesBeyondTheLimitsAreRefused) {
   ASSERT_TRUE(empty);
   EXPECT_EQ(empty->Copy()->width, 0);
 }
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+namespace vandrell {
+
 namespace {
 
 int32_t channels(int32_t colorType) {
@@ -88,3 +90,5 @@ std::vector<uint8_t> BuildPng(const PngLayout& layout) {
   AppendPngChunk(png, "IEND", {});
   return png;
 }
+
+}  // namespace vandrell

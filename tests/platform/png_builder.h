@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 struct PngLayout {
   int32_t width = 0;
   int32_t height = 0;
@@ -22,3 +24,5 @@ std::vector<uint8_t> BuildPng(const PngLayout& layout);
 
 // One chunk: length, type, data, CRC.
 void AppendPngChunk(std::vector<uint8_t>& png, const std::string& type, const std::vector<uint8_t>& data);
+
+}  // namespace vandrell

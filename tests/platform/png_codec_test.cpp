@@ -11,6 +11,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 // A stream over bytes that remembers whether it was closed.
@@ -308,3 +310,5 @@ TEST(PngWrite, RoundTripsThroughTheDecoder) {
   EXPECT_FALSE(SavePixmapPNG(*source, dir.file("no/such/folder/e.png")));
   EXPECT_TRUE(log.contains("Can't write"));
 }
+
+}  // namespace vandrell

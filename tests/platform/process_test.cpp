@@ -8,6 +8,8 @@
 #include "platform/stream.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 TEST(Random, SameSeedGivesSameSequence) {
   SeedRnd(1234);
   const double a = Rnd(0, 1);
@@ -74,3 +76,5 @@ TEST(Process, EnvironmentAndProgramFolder) {
   EXPECT_FALSE(AppDir().empty());
   EXPECT_EQ(AppFile().rfind(AppDir() + "/", 0), 0u);
 }
+
+}  // namespace vandrell

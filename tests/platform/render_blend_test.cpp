@@ -11,6 +11,8 @@
 
 #include "support/render_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Rgb {
@@ -134,3 +136,5 @@ TEST_F(BlendTest, LinesAndPointsBlendLikeRectangles) {
   EXPECT_TRUE(PixelNear(screen, 3, 3, expected, 3));
   EXPECT_TRUE(AreaNear(screen, 10, 5, 11, 1, expected, 3));
 }
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 #include "platform/image_font.h"
 #include "support/render_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 // A sheet of 3 x 2 cells of 4 x 4 pixels; cell n is filled with colour n.
@@ -177,3 +179,5 @@ TEST_F(RenderTest, ImagesAssembledByHandAreDrawnToo) {
   DrawImage(image, 3, 3);
   EXPECT_TRUE(AreaNear(grab(), 3, 3, 2, 2, 0x0000FF, 0));
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/image_font.h"
 #include "support/render_fixture.h"
 
+namespace vandrell {
+
 namespace {
 std::string printableLine(int32_t line) {
   std::string text;
@@ -73,3 +75,5 @@ TEST_F(RenderTest, AnImageFontDrawsGlyphsAtTheirOffsetsAndAdvances) {
   EXPECT_TRUE(AreaNear(screen, 17, 10, 3, 2, 0xFFFFFF, 0));
   EXPECT_TRUE(PixelNear(screen, 16, 10, BACKGROUND, 0));
 }
+
+}  // namespace vandrell

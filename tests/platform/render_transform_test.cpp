@@ -5,6 +5,8 @@
 // the edges, where rasterisation rules may differ by one pixel.
 #include "support/render_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 constexpr uint32_t RED = 0xFF0000, GREEN = 0x00FF00, BLUE = 0x0000FF, WHITE = 0xFFFFFF;
@@ -177,3 +179,5 @@ TEST_F(RenderTest, TransformQueriesReturnWhatWasSet) {
   EXPECT_EQ(GetAlpha(), 0.25f);
   SetColor(255, 255, 255);
 }
+
+}  // namespace vandrell

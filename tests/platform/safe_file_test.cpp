@@ -10,6 +10,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 std::vector<uint8_t> bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -90,3 +92,5 @@ TEST(UserFolder, AppDataWinsThenXdgThenHome) {
   ScopedEnv home("HOME", "/home/ada");
   EXPECT_EQ(DefaultUserPath("Quorvix", "Vandrell"), "/home/ada/.local/share/Quorvix/Vandrell/");
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "platform/input.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 
 class SdlInputTest : public ::testing::Test {
@@ -145,3 +147,5 @@ TEST_F(SdlInputTest, ReplayShutsOutWindowInputButNotWindowEvents) {
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events[0].id, EVENT_APPTERMINATE);
 }
+
+}  // namespace vandrell

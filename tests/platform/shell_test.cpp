@@ -5,6 +5,8 @@
 #include "platform/stream.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 TEST(OpenUrlMapping, SchemesPassUnchangedWhateverTheirCase) {
   EXPECT_EQ(MapURL("http://example.org/a#b"), "http://example.org/a#b");
   EXPECT_EQ(MapURL("HTTPS://example.org"), "HTTPS://example.org");
@@ -26,3 +28,5 @@ TEST(OpenUrlMapping, ExistingRelativeFileBecomesAbsoluteFileAddress) {
   EXPECT_EQ(MapURL("manual.html#chapter2"), expected + "#chapter2");
   ChangeDir(before);
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 #include "platform/stream.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 TEST(Stream, TypedValuesAreLittleEndianAndRoundTrip) {
   auto bank = std::make_shared<TBank>();
   TBankStream out(bank);
@@ -104,3 +106,5 @@ TEST(FileSystem, ChangeDirMovesRelativePaths) {
   EXPECT_TRUE(ChangeDir(before));
   EXPECT_FALSE(ChangeDir(dir.file("missing")));
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "platform/stream.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 
 std::vector<uint8_t> bytesOf(const TBankPtr& bank) { return bank->bytes(); }
@@ -70,3 +72,5 @@ TEST(TextStream, Utf16SurrogatePairsAndStrayHalves) {
   // A lone low surrogate and an odd trailing byte do not stop the reader.
   EXPECT_EQ(decode(UTF16BE, {0xDC, 0x00, 0x00, 'a', 0x00}), std::vector<std::string>{"\xef\xbf\xbd" "a"});
 }
+
+}  // namespace vandrell

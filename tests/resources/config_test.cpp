@@ -5,6 +5,8 @@
 #include "platform/safe_file.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 using Names = std::vector<std::string>;
@@ -262,3 +264,5 @@ TEST(ConfigFiles, ByteOrderMarkOfAnEditorDoesNotHideTheFirstSection) {
   parse(config, "\xEF\xBB\xBF[s]\nk=1\n");
   EXPECT_EQ(value(config, "s", "k"), "1");
 }
+
+}  // namespace vandrell

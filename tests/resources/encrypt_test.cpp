@@ -7,6 +7,8 @@
 #include "platform/stream.h"
 #include "resources/encrypt.h"
 
+namespace vandrell {
+
 namespace {
 
 std::string scramble(const std::string& plain) {
@@ -94,3 +96,5 @@ TEST(Encrypt, EachWriteChoosesAFreshKey) {
   }
   EXPECT_GT(files.size(), 10u);
 }
+
+}  // namespace vandrell

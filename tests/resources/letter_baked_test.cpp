@@ -8,6 +8,8 @@
 #include "platform/pixmap.h"
 #include "resources/letter.h"
 
+namespace vandrell {
+
 namespace {
 
 const std::string SENTENCE =
@@ -52,3 +54,5 @@ TEST(BakedFont, DrawsASentenceLikeTheReference) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "resources/working_folder.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 
 // media/fonts/small: "A" 6 wide and "B" 4 wide, 5 high, padding 1.
@@ -68,3 +70,5 @@ TEST_F(LetterLookup, AMissingDescriptionOrPixmapGivesAnEmptyCachedFont) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

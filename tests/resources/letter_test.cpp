@@ -7,6 +7,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 std::vector<std::string> breakAll(const tLetter& font, std::string text, int32_t width) {
@@ -320,3 +322,5 @@ TEST(LetterShare, SharedGlyphsKeepTheirOwnSpacing) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "resources/working_folder.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 
 std::string content(const TStreamPtr& stream) {
@@ -167,3 +169,5 @@ TEST_F(MediaLookup, AKeyHoldingAnotherKindOfObjectYieldsNothing) {
   EXPECT_EQ(files.pixmap("pic.png", &cache), nullptr);
   EXPECT_EQ(files.image("pic.png", -1, &cache), nullptr);
 }
+
+}  // namespace vandrell

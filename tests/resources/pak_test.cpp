@@ -8,6 +8,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Entry {
@@ -283,3 +285,5 @@ TEST_F(Pak, MakeIntoAnUnwritablePlaceStoresNothing) {
   writeBytes(source, "a");
   EXPECT_EQ(tPak::make(dir.file("no/folder/archive"), {source}), std::vector<std::string>{source});
 }
+
+}  // namespace vandrell

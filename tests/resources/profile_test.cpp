@@ -10,6 +10,8 @@
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 namespace {
 
 class ProfileTest : public ::testing::Test {
@@ -249,3 +251,5 @@ TEST_F(ProfileTest, WriteFailingHalfWayLeavesTheOldProfilesLoadable) {
   EXPECT_EQ(profile.getProgress(), 5);
   EXPECT_EQ(profile.isSave(""), 0);
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 namespace {
 struct Thing {
   int id = 0;
@@ -89,3 +91,5 @@ TEST(ResourceManager, ResourcesKnowTheirKind) {
   EXPECT_EQ(tResource().as<Thing>(), nullptr);
   EXPECT_FALSE(tResource(std::shared_ptr<Thing>()));
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 #include "resources/working_folder.h"
 #include "support/log_capture.h"
 
+namespace vandrell {
+
 TEST(Strings, MissingFileLeavesEveryTextAsPlaceholder) {
   WorkingFolder folder;
   tFile::Current().loadLocale();
@@ -31,3 +33,5 @@ TEST(Strings, TextsComeFromTheLocaleFirstAndMissingKeysShowAPlaceholder) {
   EXPECT_EQ(strings.get("Menu", "quit"), "(string)");
   tFile::Current().loadLocale();
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "platform/stream.h"
 #include "support/temp_dir.h"
 
+namespace vandrell {
+
 class WorkingFolder {
  public:
   WorkingFolder() : _previous(CurrentDir()) { ChangeDir(_dir.path()); }
@@ -27,3 +29,5 @@ class WorkingFolder {
   TempDir _dir;
   std::string _previous;
 };
+
+}  // namespace vandrell

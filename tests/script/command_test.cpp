@@ -10,6 +10,8 @@
 #include "resources/config.h"
 #include "script_test_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 using CommandTest = ScriptTest;
@@ -51,7 +53,7 @@ TEST_F(CommandTest, WaitCountsDownOverUpdates) {
 TEST_F(CommandTest, UpdateMessagesDriveTheCommand) {
   const auto command = tCommand::Parse("waitms=500;show=p");
   command->start();
-  for (int i = 0; i < 3; ++i) tGuiObject::sendto(*command, ::GUIMSG_UPDATE{}, tFloatArray{0.3f});
+  for (int i = 0; i < 3; ++i) tGuiObject::sendto(*command, vandrell::GUIMSG_UPDATE{}, tFloatArray{0.3f});
   EXPECT_EQ(shown(), (Texts{"p"}));
 }
 
@@ -261,9 +263,9 @@ TEST_F(CommandTest, RunOnceCommandLeavesItsSetWhenDone) {
   EXPECT_NE(root.set->find("eval"), nullptr);
   const std::weak_ptr<tCommand> watch = command;
   command.reset();
-  tGuiObject::send(::GUIMSG_UPDATE{}, tFloatArray{0.05f});
+  tGuiObject::send(vandrell::GUIMSG_UPDATE{}, tFloatArray{0.05f});
   EXPECT_NE(watch.lock(), nullptr) << "the set keeps it while it waits";
-  tGuiObject::send(::GUIMSG_UPDATE{}, tFloatArray{0.1f});
+  tGuiObject::send(vandrell::GUIMSG_UPDATE{}, tFloatArray{0.1f});
   EXPECT_EQ(shown(), (Texts{"b"}));
   EXPECT_EQ(root.set->find("eval"), nullptr);
   EXPECT_TRUE(watch.expired());
@@ -341,3 +343,5 @@ TEST_F(CommandTest, BlocksRestartingThemselvesAreCutShort) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "script/command.h"
 #include "script_test_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -122,3 +124,5 @@ TEST_F(CommandParseTest, BlocksBecomeTheCommandsBlocks) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "script/command_group.h"
 #include "script_test_fixture.h"
 
+namespace vandrell {
+
 namespace {
 
 class ConditionTest : public ScriptTest {
@@ -175,3 +177,5 @@ TEST_F(ConditionTest, GroupsStartAndPlayOnlyPlainCommands) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

@@ -11,6 +11,8 @@
 #include "script/expr_book.h"
 #include "test_operators.h"
 
+namespace vandrell {
+
 namespace {
 
 float evaluate(const std::string& text) { return tExpr::Create(text)->calc()->ToNumber(); }
@@ -212,3 +214,5 @@ TEST(ExprTest, OperatorTokensAreSharedAndInReversePolishOrder) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

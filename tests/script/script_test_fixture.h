@@ -11,6 +11,8 @@
 #include "test_actions.h"
 #include "zeb_script_scope.h"
 
+namespace vandrell {
+
 class ScriptTest : public ::testing::Test {
  protected:
   using Texts = std::vector<std::string>;
@@ -27,3 +29,5 @@ class ScriptTest : public ::testing::Test {
   ZebScriptScope script;
   LogCapture log;
 };
+
+}  // namespace vandrell

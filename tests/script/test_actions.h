@@ -12,6 +12,8 @@
 #include "script/action.h"
 #include "script/action_keywords.h"
 
+namespace vandrell {
+
 inline std::vector<std::string>& TestActionLog() {
   static std::vector<std::string> log;
   return log;
@@ -50,3 +52,5 @@ inline void ResetTestActions() {
   TestActionLog().clear();
   TestActionHook() = nullptr;
 }
+
+}  // namespace vandrell

@@ -12,6 +12,8 @@
 #include "script/expr.h"
 #include "script/expr_book.h"
 
+namespace vandrell {
+
 namespace test_ops {
 
 class Binary : public tExprOp2 {
@@ -79,3 +81,5 @@ class TestOperatorTable {
   std::shared_ptr<tExprBook> _savedBook;
   bool _savedCompileOnSet;
 };
+
+}  // namespace vandrell

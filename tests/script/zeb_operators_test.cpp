@@ -15,6 +15,8 @@
 #include "script/zeb_book.h"
 #include "zeb_script_scope.h"
 
+namespace vandrell {
+
 namespace {
 
 float evaluate(const std::string& text) { return tExpr::Create(text)->calc()->ToNumber(); }
@@ -256,3 +258,5 @@ TEST(ZebBookTest, ProfilePropertiesAreThePlayersVariables) {
 }
 
 }  // namespace
+
+}  // namespace vandrell

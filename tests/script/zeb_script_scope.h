@@ -9,6 +9,8 @@
 #include "script/expr.h"
 #include "script/zeb_book.h"
 
+namespace vandrell {
+
 class ZebScriptScope {
  public:
   ZebScriptScope() : _savedOperators(exprOperators()), _savedBook(exprBook) { InstallZebScript(); }
@@ -25,3 +27,5 @@ class ZebScriptScope {
   std::map<std::string, tExprOpPtr> _savedOperators;
   std::shared_ptr<tExprBook> _savedBook;
 };
+
+}  // namespace vandrell

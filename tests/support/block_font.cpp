@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vandrell {
+
 tLetterPtr BlockFont(const std::vector<tBlockGlyph>& glyphs, int32_t height, int32_t padding) {
   int32_t imageWidth = 0;
   for (const tBlockGlyph& glyph : glyphs) imageWidth += glyph.width;
@@ -35,3 +37,5 @@ tLetterPtr WordFont() {
   for (char32_t c = U'a'; c <= U'f'; ++c) glyphs.push_back({c, 10});
   return BlockFont(glyphs);
 }
+
+}  // namespace vandrell

@@ -6,6 +6,8 @@
 
 #include "resources/letter.h"
 
+namespace vandrell {
+
 struct tBlockGlyph {
   char32_t code;
   int32_t width;
@@ -19,3 +21,5 @@ tLetterPtr BlockFont(const std::vector<tBlockGlyph>& glyphs, int32_t height = 8,
 
 // Letters a..f 10 wide and an invisible blank 5 wide, 8 high.
 tLetterPtr WordFont();
+
+}  // namespace vandrell

@@ -2,6 +2,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 LogCapture::LogCapture() {
   SetDebugLogHook(
       [](std::string_view text, void* self) { static_cast<LogCapture*>(self)->_lines.emplace_back(text); }, this);
@@ -15,3 +17,5 @@ bool LogCapture::contains(std::string_view fragment) const {
   }
   return false;
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vandrell {
+
 class LogCapture {
  public:
   LogCapture();
@@ -19,3 +21,5 @@ class LogCapture {
  private:
   std::vector<std::string> _lines;
 };
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/clock.h"
 #include "platform/event.h"
 
+namespace vandrell {
+
 class ManualTime {
  public:
   explicit ManualTime(int32_t start = 1000) : clock(start) {
@@ -20,3 +22,5 @@ class ManualTime {
 
   TManualClock clock;
 };
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/image_font.h"
 #include "platform/png_codec.h"
 
+namespace vandrell {
+
 void RenderTest::SetUp() {
   graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
   ASSERT_TRUE(graphics);
@@ -93,3 +95,5 @@ bool near(uint32_t a, uint32_t b, int32_t tolerance) {
   return ::testing::AssertionFailure() << name << ": " << problem << " (actual image written to actual_" << name
                                        << ")";
 }
+
+}  // namespace vandrell

@@ -12,6 +12,8 @@
 #include "platform/image.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 class RenderTest : public ::testing::Test {
  public:
   static constexpr int32_t WIDTH = 64;
@@ -42,3 +44,5 @@ class RenderTest : public ::testing::Test {
 // folder as "actual_<name>" for review.
 ::testing::AssertionResult MatchesReference(const TPixmapPtr& pixmap, const std::string& name,
                                             int32_t tolerance = 2);
+
+}  // namespace vandrell

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace vandrell {
+
 class TempDir {
  public:
   TempDir();
@@ -17,3 +19,5 @@ class TempDir {
  private:
   std::string _path;
 };
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 
 #include "platform/window.h"
 
+using namespace vandrell;
+
 int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_RENDER_DRIVER", "software", 1);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace vandrell {
+
 void NeededPadding(const std::vector<GlyphImage>& glyphs, int32_t ascent, int32_t descent, int32_t& horizontal,
                    int32_t& vertical) {
   horizontal = vertical = 0;
@@ -93,3 +95,5 @@ tMultiConfig DescribeAtlas(const Atlas& atlas, const std::string& pixmapName) {
   }
   return config;
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "raster.h"
 #include "resources/config.h"
 
+namespace vandrell {
+
 struct AtlasCell {
   uint32_t code = 0;
   int32_t x = 0, y = 0, w = 0, h = 0;
@@ -39,3 +41,5 @@ Atlas BuildAtlas(const std::vector<GlyphImage>& glyphs, int32_t ascent, int32_t 
 // The font description: section "Font" with the image's file name and the
 // padding, one "Char" section per cell.
 tMultiConfig DescribeAtlas(const Atlas& atlas, const std::string& pixmapName);
+
+}  // namespace vandrell

@@ -24,6 +24,8 @@
 #include "platform/png_codec.h"
 #include "raster.h"
 
+using namespace vandrell;
+
 namespace {
 
 constexpr int EXIT_USAGE = 1;

@@ -6,6 +6,8 @@
 
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 // The engine indexes glyphs by 16-bit code unit and leaves 0 and 0xFFFF out.
 constexpr uint32_t FIRST_CODE = 1;
 constexpr uint32_t LAST_CODE = 0xFFFE;
@@ -219,3 +221,5 @@ std::string ParseOptions(const std::vector<std::string>& arguments, BakeOptions&
   if (options.chars.empty()) return "no characters to bake";
   return "";
 }
+
+}  // namespace vandrell

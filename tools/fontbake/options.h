@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vandrell {
+
 struct BakeOptions {
   std::string fontFile;
   int32_t size = 0;  // pixels per em
@@ -38,3 +40,5 @@ std::string ParseCharList(const std::string& list, std::set<uint32_t>& chars);
 std::string ParseOptions(const std::vector<std::string>& arguments, BakeOptions& options);
 
 extern const char* const BAKE_USAGE;
+
+}  // namespace vandrell

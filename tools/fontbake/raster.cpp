@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vandrell {
+
 namespace {
 
 // Pixels in a box relative to the pen, with premultiplied grey (0..255 times
@@ -230,3 +232,5 @@ std::optional<GlyphImage> GlyphRasterizer::render(uint32_t code, std::string& pr
   body.left += _margin;
   return toImage(body, code, advance);
 }
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 
 #include "options.h"
 
+namespace vandrell {
+
 struct GlyphImage {
   uint32_t code = 0;
   int32_t advance = 0;  // pen movement to the next character, in pixels
@@ -51,3 +53,5 @@ class GlyphRasterizer {
 
 // FreeType's description of an error code.
 std::string FreeTypeMessage(int error);
+
+}  // namespace vandrell

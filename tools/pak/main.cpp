@@ -24,6 +24,8 @@
 #include "platform/log.h"
 #include "resources/pak.h"
 
+using namespace vandrell;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -6,6 +6,8 @@
 #include "platform/audio_device.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 bool AudioLibraryAvailable() { return true; }
 
 intptr_t OpenAudioDevice() {
@@ -31,3 +33,5 @@ void DestroyAudioContext(intptr_t context) {
 void CloseAudioDevice(intptr_t device) {
   if (device) alcCloseDevice(reinterpret_cast<ALCdevice*>(device));
 }
+
+}  // namespace vandrell

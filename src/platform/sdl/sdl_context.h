@@ -7,6 +7,8 @@
 
 #include "platform/window.h"
 
+namespace vandrell {
+
 class TGraphics {
  public:
   SDL_Window* window = nullptr;
@@ -30,3 +32,5 @@ class TGraphics {
 
 // Starts SDL's video and event subsystems once; false (logged) on failure.
 bool EnsureSdlVideo();
+
+}  // namespace vandrell

@@ -13,6 +13,8 @@
 #include "platform/sdl/sdl_image_frame.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 
 struct Point {
@@ -250,3 +252,5 @@ TPixmapPtr GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
   }
   return pixmap;
 }
+
+}  // namespace vandrell

@@ -5,6 +5,8 @@
 #include "platform/sdl/sdl_context.h"
 #include "platform/text_stream.h"
 
+namespace vandrell {
+
 namespace {
 
 struct InputState {
@@ -203,3 +205,5 @@ int32_t VirtualKeyFromKeySym(int32_t keySym) {
     default: return 0;
   }
 }
+
+}  // namespace vandrell

@@ -1,6 +1,8 @@
 #include "platform/sdl/sdl_context.h"
 #include "platform/window_icon.h"
 
+namespace vandrell {
+
 bool SetWindowIcon(const TPixmapPtr& icon) {
   const TGraphicsPtr& g = CurrentGraphics();
   if (!icon || !g || !g->window) return false;
@@ -12,3 +14,5 @@ bool SetWindowIcon(const TPixmapPtr& icon) {
   SDL_FreeSurface(surface);
   return true;
 }
+
+}  // namespace vandrell

@@ -4,6 +4,8 @@
 
 #include "platform/log.h"
 
+namespace vandrell {
+
 TImageFrame::~TImageFrame() { release(); }
 
 bool TImageFrame::sameContext(const TGraphicsPtr& graphics) const {
@@ -74,3 +76,5 @@ SDL_Texture* TImageFrame::upload(Variant variant, const TImage& image, int32_t f
   upload.seq = seq;
   return upload.texture;
 }
+
+}  // namespace vandrell

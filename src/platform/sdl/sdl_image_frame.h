@@ -11,6 +11,8 @@
 #include "platform/image.h"
 #include "platform/sdl/sdl_context.h"
 
+namespace vandrell {
+
 class TImageFrame {
  public:
   TImageFrame() = default;
@@ -43,3 +45,5 @@ class TImageFrame {
   SDL_Renderer* _renderer = nullptr;  // the renderer the textures were made on
   Upload _uploads[3];
 };
+
+}  // namespace vandrell

@@ -10,6 +10,8 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 
+namespace vandrell {
+
 namespace {
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
   if (text.size() < prefix.size()) return false;
@@ -44,3 +46,5 @@ void Notify(const std::string& text, bool serious) {
   }
   std::fprintf(stderr, "%s\n", text.c_str());
 }
+
+}  // namespace vandrell

@@ -8,6 +8,8 @@
 #include "platform/sdl/sdl_context.h"
 #include "platform/sdl/sdl_events.h"
 
+namespace vandrell {
+
 namespace {
 
 struct VideoState {
@@ -337,3 +339,5 @@ void ShutdownPlatform() {
   }
   SDL_Quit();
 }
+
+}  // namespace vandrell
