@@ -47,7 +47,7 @@ std::shared_ptr<tGuiObject> makeLeaf(int index) {
 
 // Each set holds its share of the objects and, on top, the next set.
 void buildTree() {
-  tGuiSet* parent = &Gui().objects();
+  tGuiSet* parent = &tGui::Current().objects();
   for (int s = 0; s < SETS; ++s) {
     auto set = std::make_shared<tGuiSet>();
     for (int i = 0; i < OBJECTS_PER_SET; ++i) set->insert(makeLeaf(i));
@@ -57,10 +57,10 @@ void buildTree() {
 }
 
 void frame() {
-  Gui().update(1.0f / 60.0f);
-  HoverCatcher().update();
-  TreatCatcher().update();
-  Gui().render();
+  tGui::Current().update(1.0f / 60.0f);
+  tGuiHoverCatcher::Current().update();
+  tGuiTreatCatcher::Current().update();
+  tGui::Current().render();
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const tExprValuePtr value = expression->calc();
   if (!value || expression->result() != value) std::abort();
 
-  exprCompileOnSet = true;
+  tExpr::exprCompileOnSet = true;
   const tExprValuePtr again = tExpr::Create(text)->calc();
   if (!same(value->ToNumber(), again->ToNumber()) || value->ToObject() != again->ToObject()) std::abort();
 

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file->writeBytes(data, static_cast<int64_t>(size));
   file->close();
 
-  pakCaseSensitive = size % 2 == 0;
+  tPak::pakCaseSensitive = size % 2 == 0;
   tPak pak;
   require(pak.load(archive.path) == 1);
   const int64_t piece = size % 64 + 1;

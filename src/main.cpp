@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
   automation.parse(AppArgs());
   int code = 0;
   try {
-    Gui();
+    tGui::Current();
     InstallZebScript();
     tApp app(&automation);
-    Gui().insert(std::make_shared<tCloseHandler>());
+    tGui::Current().insert(std::make_shared<tCloseHandler>());
     app.run();
   } catch (const TProcessExit& exit) {
     code = exit.code;

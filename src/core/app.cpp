@@ -83,7 +83,7 @@ tApp::tApp(tAutomation* automation) : _automation(automation) {
   media.loadLocale();
   if (PAK_ON) media.loadPak();
   tStrings::Current().loadStrings();
-  tProfile::Global().loadProfile(USER_PATH);
+  tProfile::Current().loadProfile(USER_PATH);
   loadConfig();
   parseArguments();
   DWIDTH = DesktopWidth();
@@ -115,7 +115,7 @@ int32_t tApp::parseArguments() {
   table.flags["-dx7"] = [this] { MAX2DDRIVER = GFXDRIVER_DIRECTX7; };
   table.flags["-dx9"] = [this] { MAX2DDRIVER = GFXDRIVER_DIRECTX9; };
   table.flags["-p"] = [this] { HARDWARECURSOR = 1; };
-  table.flags["-e"] = [] { exprCompileOnSet = true; };
+  table.flags["-e"] = [] { tExpr::exprCompileOnSet = true; };
   table.values["-s"] = [this](const std::string& v) {
     const size_t x = v.find('x');
     if (x == std::string::npos) return;  // not a size: keep the one we have
@@ -243,17 +243,17 @@ void tApp::run() {
   tCore::run();
 }
 
-void tApp::event(const TEvent& ev) { Gui().event(ev); }
+void tApp::event(const TEvent& ev) { tGui::Current().event(ev); }
 
 void tApp::update(float delta) {
-  Gui().update(delta);
-  HoverCatcher().update();
-  TreatCatcher().update();
+  tGui::Current().update(delta);
+  tGuiHoverCatcher::Current().update();
+  tGuiTreatCatcher::Current().update();
   if (_automation && _automation->endFrame()) quit();
 }
 
 void tApp::render() {
-  Gui().render();
+  tGui::Current().render();
   if (OSD_ON) counters();
 }
 
@@ -268,7 +268,7 @@ void tApp::counters() {
   line.join("| %d ").d(static_cast<int32_t>(getGCAlloced()));
   // Particles of the last frame: none until the particle system reports them.
   line.join("| %d ").d(0);
-  if (const auto& treated = TreatCatcher().get()) line.join("%s").s(treated->id());
+  if (const auto& treated = tGuiTreatCatcher::Current().get()) line.join("%s").s(treated->id());
   SetTransform(0.0f, 1.0f, 1.0f);
   tColorf::CreateBright(3)->Setup();
   DrawText(line.sf(), 2.0f, 2.0f);

@@ -26,7 +26,6 @@ tAutomation::~tAutomation() {
     SetPresentHook(nullptr, nullptr);
     if (_lastShot && !_lastShotWritten) writeShot(*_lastShot, _lastShotFrame);
   }
-  if (_clock) SetClock(nullptr);
   SetSystemInputEnabled(true);
 }
 
@@ -64,8 +63,7 @@ void tAutomation::parse(const std::vector<std::string>& args) {
 
 void tAutomation::start() {
   if (_fixedTime) {
-    _clock = std::make_unique<TManualClock>();
-    SetClock(_clock.get());
+    _clock = std::make_unique<tCurrentScope<TClock>>(std::make_shared<TManualClock>());
   }
   // The recorder comes first so that it also sees the replayed first frame.
   if (!_recordPath.empty()) _recorder = TInputRecorder::Create(_recordPath);

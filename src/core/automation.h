@@ -22,6 +22,7 @@
 #include "platform/clock.h"
 #include "platform/input_record.h"
 #include "platform/pixmap.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
@@ -59,7 +60,8 @@ class tAutomation {
   std::string _replayPath;
   std::unique_ptr<TInputRecorder> _recorder;
   std::unique_ptr<TInputReplay> _replay;
-  std::unique_ptr<TManualClock> _clock;
+  // Fixed time: the manual clock in use while the run lasts.
+  std::unique_ptr<tCurrentScope<TClock>> _clock;
   std::string _shotDir;
   int32_t _shotEvery = 0;
   TPixmapPtr _lastShot;

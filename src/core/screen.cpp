@@ -1,5 +1,7 @@
 #include "core/screen.h"
 
+#include "platform/process_wide.h"
+
 #include "core/numeric.h"
 #include "platform/window.h"
 
@@ -32,8 +34,7 @@ int32_t tScreen::Setup() {
 }
 
 tScreen& tScreen::Current() {
-  static const std::shared_ptr<tScreen> current = Create(-1.0f, -1.0f, 0.0f, 0.0f);
-  return *current;
+  return tProcessWide<tScreen>::get([] { return Create(-1.0f, -1.0f, 0.0f, 0.0f); });
 }
 
 float tScreen::X2H(float px) const { return (px - x) / w; }

@@ -4,10 +4,31 @@
 #include "gui/input_messages.h"
 #include "gui/key_catcher.h"
 #include "gui/mouse_catcher.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
-tGui::tGui() : _objects(std::make_shared<tGuiSet>()) {}
+namespace {
+
+// Messages go to whichever root is current, so a root swapped in by a test
+// receives them without anyone registering it again.
+class tCurrentRoot final : public tGuiMessageReceiver {
+ public:
+  void SendMessage(tGuiMessage& message) override { tGui::Current().SendMessage(message); }
+};
+
+}  // namespace
+
+tGui::tGui()
+    : _objects(std::make_shared<tGuiSet>()),
+      _key(std::make_shared<tGuiKeyCatcher>()),
+      _mouse(std::make_shared<tGuiMouseCatcher>()),
+      _hover(std::make_shared<tGuiHoverCatcher>()),
+      _treat(std::make_shared<tGuiTreatCatcher>()) {
+  static tCurrentRoot currentRoot;
+  tGuiMessage::gui(&currentRoot);
+  _catchers = {_key, _mouse, _hover, _treat};
+}
 
 std::shared_ptr<tGuiObject> tGui::insert(std::shared_ptr<tGuiObject> obj, const std::string& name) {
   return _objects->insert(std::move(obj), name);
@@ -47,37 +68,11 @@ void tGui::SendMessage(tGuiMessage& message) {
   _objects->message(message, type);
 }
 
-namespace {
+tGui& tGui::Current() { return tProcessWide<tGui>::get(); }
 
-struct tGuiRuntime {
-  tGui root;
-  std::shared_ptr<tGuiKeyCatcher> key = std::make_shared<tGuiKeyCatcher>();
-  std::shared_ptr<tGuiMouseCatcher> mouse = std::make_shared<tGuiMouseCatcher>();
-  std::shared_ptr<tGuiHoverCatcher> hover = std::make_shared<tGuiHoverCatcher>();
-  std::shared_ptr<tGuiTreatCatcher> treat = std::make_shared<tGuiTreatCatcher>();
-
-  tGuiRuntime() {
-    tGuiMessage::gui(&root);
-    key->install();
-    mouse->install();
-    hover->install();
-    treat->install();
-  }
-};
-
-tGuiRuntime& runtime() {
-  // Never destroyed: objects in the tree may outlive whatever their
-  // destructors would touch at exit.
-  static tGuiRuntime* const instance = new tGuiRuntime;
-  return *instance;
-}
-
-}  // namespace
-
-tGui& Gui() { return runtime().root; }
-tGuiKeyCatcher& KeyCatcher() { return *runtime().key; }
-tGuiMouseCatcher& MouseCatcher() { return *runtime().mouse; }
-tGuiHoverCatcher& HoverCatcher() { return *runtime().hover; }
-tGuiTreatCatcher& TreatCatcher() { return *runtime().treat; }
+tGuiKeyCatcher& tGuiKeyCatcher::Current() { return tGui::Current().keyCatcher(); }
+tGuiMouseCatcher& tGuiMouseCatcher::Current() { return tGui::Current().mouseCatcher(); }
+tGuiHoverCatcher& tGuiHoverCatcher::Current() { return tGui::Current().hoverCatcher(); }
+tGuiTreatCatcher& tGuiTreatCatcher::Current() { return tGui::Current().treatCatcher(); }
 
 }  // namespace vandrell

@@ -16,9 +16,21 @@ namespace vandrell {
 
 struct TEvent;
 
+class tGuiKeyCatcher;
+class tGuiMouseCatcher;
+class tGuiHoverCatcher;
+class tGuiTreatCatcher;
+
+// The root owns the four standard catchers: a test that puts a fresh root in
+// place (tCurrentScope<tGui>) gets fresh input state with it.
 class tGui : public tGuiMessageReceiver {
  public:
+  // Makes the root the receiver of all messages and installs the key, mouse,
+  // hover and treat catchers, in that order.
   tGui();
+
+  // The process-wide root.
+  static tGui& Current();
 
   virtual std::shared_ptr<tGuiObject> insert(std::shared_ptr<tGuiObject> obj, const std::string& name = "");
   virtual std::shared_ptr<tGuiObject> insertBottom(std::shared_ptr<tGuiObject> obj, const std::string& name = "");
@@ -33,14 +45,18 @@ class tGui : public tGuiMessageReceiver {
   void SendMessage(tGuiMessage& message) override;
 
   tGuiSet& objects() { return *_objects; }
+  tGuiKeyCatcher& keyCatcher() { return *_key; }
+  tGuiMouseCatcher& mouseCatcher() { return *_mouse; }
+  tGuiHoverCatcher& hoverCatcher() { return *_hover; }
+  tGuiTreatCatcher& treatCatcher() { return *_treat; }
 
  private:
   std::shared_ptr<tGuiSet> _objects;
   std::vector<std::shared_ptr<tGuiCatcher>> _catchers;
+  std::shared_ptr<tGuiKeyCatcher> _key;
+  std::shared_ptr<tGuiMouseCatcher> _mouse;
+  std::shared_ptr<tGuiHoverCatcher> _hover;
+  std::shared_ptr<tGuiTreatCatcher> _treat;
 };
-
-// The process-wide root. The first call creates it, makes it the receiver of
-// all messages and installs the key, mouse, hover and treat catchers.
-tGui& Gui();
 
 }  // namespace vandrell

@@ -13,11 +13,14 @@ class tGuiHoverable;
 
 class tGuiHoverCatcher : public tGuiCatcher {
  public:
+  // The root's catchers.
+  static tGuiHoverCatcher& Current();
   void update();
 };
 
 class tGuiTreatCatcher : public tGuiCatcher {
  public:
+  static tGuiTreatCatcher& Current();
   const std::shared_ptr<tGuiHoverable>& get() const { return _treat; }
   // Asks for the treated object; a new one (not null) is told which object had
   // the pointer before it. The one that loses the pointer is not told.
@@ -27,8 +30,5 @@ class tGuiTreatCatcher : public tGuiCatcher {
   std::shared_ptr<tGuiHoverable> _treat;
 };
 
-// The process-wide hover and treat catchers.
-tGuiHoverCatcher& HoverCatcher();
-tGuiTreatCatcher& TreatCatcher();
 
 }  // namespace vandrell

@@ -10,7 +10,7 @@ void tGuiHoverable::keepHover(int32_t flag) { _keepHover = flag; }
 int32_t tGuiHoverable::isHover() const { return _hover; }
 
 int32_t tGuiHoverable::hoverUpdate() {
-  const tGuiMouseCatcher& mouse = MouseCatcher();
+  const tGuiMouseCatcher& mouse = tGuiMouseCatcher::Current();
   _hover = _keepHover && isVisible() && hovering(static_cast<float>(mouse.x()), static_cast<float>(mouse.y())) ? 1 : 0;
   return _hover;
 }
@@ -21,10 +21,10 @@ void tGuiHoverable::keepTreat(int32_t flag) { _keepTreat = flag; }
 
 int32_t tGuiHoverable::isTreat() const { return getTreat().get() == this ? 1 : 0; }
 
-std::shared_ptr<tGuiHoverable> tGuiHoverable::getTreat() { return TreatCatcher().get(); }
+std::shared_ptr<tGuiHoverable> tGuiHoverable::getTreat() { return tGuiTreatCatcher::Current().get(); }
 
 int32_t tGuiHoverable::treatUpdate() {
-  if (treated() != isTreat()) TreatCatcher().update();
+  if (treated() != isTreat()) tGuiTreatCatcher::Current().update();
   return 0;
 }
 

@@ -10,6 +10,9 @@ namespace vandrell {
 
 class tGuiKeyCatcher : public tGuiCatcher {
  public:
+  // The root's catcher.
+  static tGuiKeyCatcher& Current();
+
   // 1 while the key is held. Codes outside 0-255 have no entry and read 0.
   int32_t pressed(int32_t key) const;
   int32_t shiftPressed() const;
@@ -43,7 +46,5 @@ class tGuiKeyCatcher : public tGuiCatcher {
   std::array<int32_t, 256> _pressed{};
 };
 
-// The process-wide key catcher.
-tGuiKeyCatcher& KeyCatcher();
 
 }  // namespace vandrell

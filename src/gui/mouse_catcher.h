@@ -9,6 +9,9 @@ namespace vandrell {
 
 class tGuiMouseCatcher : public tGuiCatcher {
  public:
+  // The root's catcher.
+  static tGuiMouseCatcher& Current();
+
   // The pointer in window pixels, as the last mouse move left it.
   int32_t x() const { return _x; }
   int32_t y() const { return _y; }
@@ -42,7 +45,5 @@ class tGuiMouseCatcher : public tGuiCatcher {
   int32_t _yspeedy = 0;
 };
 
-// The process-wide mouse catcher.
-tGuiMouseCatcher& MouseCatcher();
 
 }  // namespace vandrell

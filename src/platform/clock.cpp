@@ -3,11 +3,9 @@
 #include <chrono>
 #include <thread>
 
-namespace vandrell {
+#include "platform/process_wide.h"
 
-namespace {
-TClock* installed = nullptr;
-}
+namespace vandrell {
 
 int32_t TSystemClock::milliseconds() {
   using namespace std::chrono;
@@ -32,15 +30,12 @@ void TManualClock::advance(int32_t ms) {
   _now = static_cast<int32_t>(static_cast<uint32_t>(_now) + static_cast<uint32_t>(ms));
 }
 
-void SetClock(TClock* clock) { installed = clock; }
-
-TClock& CurrentClock() {
-  static TSystemClock systemClock;
-  return installed ? *installed : systemClock;
+TClock& TClock::Current() {
+  return tProcessWide<TClock>::get([] { return std::make_shared<TSystemClock>(); });
 }
 
-int32_t Milliseconds() { return CurrentClock().milliseconds(); }
+int32_t Milliseconds() { return TClock::Current().milliseconds(); }
 
-void Sleep(int32_t ms) { CurrentClock().sleep(ms); }
+void Sleep(int32_t ms) { TClock::Current().sleep(ms); }
 
 }  // namespace vandrell

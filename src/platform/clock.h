@@ -9,6 +9,8 @@ namespace vandrell {
 class TClock {
  public:
   virtual ~TClock() = default;
+  // The clock in use: the system clock unless a tCurrentScope replaced it.
+  static TClock& Current();
   // Milliseconds since an arbitrary start, as a 32-bit counter that wraps.
   virtual int32_t milliseconds() = 0;
   virtual void sleep(int32_t ms) = 0;
@@ -39,11 +41,6 @@ class TManualClock final : public TClock {
   int64_t _slept = 0;
   int32_t _sleepCalls = 0;
 };
-
-// The clock in use (the system clock unless replaced). Passing nullptr restores
-// the system clock. The caller keeps ownership of the clock it installs.
-void SetClock(TClock* clock);
-TClock& CurrentClock();
 
 int32_t Milliseconds();
 void Sleep(int32_t ms);

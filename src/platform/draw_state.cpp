@@ -4,17 +4,15 @@
 #include <numbers>
 
 #include "platform/draw.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
-TDrawState& DrawState() {
-  static TDrawState state;
-  return state;
-}
+TDrawState& TDrawState::Current() { return tProcessWide<TDrawState>::get(); }
 
 namespace {
 void updateMatrix() {
-  TDrawState& s = DrawState();
+  TDrawState& s = TDrawState::Current();
   const float radians = s.tform_rot * std::numbers::pi_v<float> / 180.0f;
   const float c = std::cos(radians), si = std::sin(radians);
   s.tform_ix = c * s.tform_scale_x;
@@ -25,45 +23,45 @@ void updateMatrix() {
 }  // namespace
 
 void SetColor(int32_t red, int32_t green, int32_t blue) {
-  TDrawState& s = DrawState();
+  TDrawState& s = TDrawState::Current();
   s.color_red = red;
   s.color_green = green;
   s.color_blue = blue;
 }
 
 void GetColor(int32_t& red, int32_t& green, int32_t& blue) {
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   red = s.color_red;
   green = s.color_green;
   blue = s.color_blue;
 }
 
-void SetAlpha(float alpha) { DrawState().color_alpha = alpha; }
-float GetAlpha() { return DrawState().color_alpha; }
+void SetAlpha(float alpha) { TDrawState::Current().color_alpha = alpha; }
+float GetAlpha() { return TDrawState::Current().color_alpha; }
 
-void SetBlend(int32_t mode) { DrawState().blend_mode = mode; }
-int32_t GetBlend() { return DrawState().blend_mode; }
+void SetBlend(int32_t mode) { TDrawState::Current().blend_mode = mode; }
+int32_t GetBlend() { return TDrawState::Current().blend_mode; }
 
 void SetRotation(float degrees) {
-  DrawState().tform_rot = degrees;
+  TDrawState::Current().tform_rot = degrees;
   updateMatrix();
 }
 
-float GetRotation() { return DrawState().tform_rot; }
+float GetRotation() { return TDrawState::Current().tform_rot; }
 
 void SetScale(float scaleX, float scaleY) {
-  DrawState().tform_scale_x = scaleX;
-  DrawState().tform_scale_y = scaleY;
+  TDrawState::Current().tform_scale_x = scaleX;
+  TDrawState::Current().tform_scale_y = scaleY;
   updateMatrix();
 }
 
 void GetScale(float& scaleX, float& scaleY) {
-  scaleX = DrawState().tform_scale_x;
-  scaleY = DrawState().tform_scale_y;
+  scaleX = TDrawState::Current().tform_scale_x;
+  scaleY = TDrawState::Current().tform_scale_y;
 }
 
 void SetTransform(float rotation, float scaleX, float scaleY) {
-  TDrawState& s = DrawState();
+  TDrawState& s = TDrawState::Current();
   s.tform_rot = rotation;
   s.tform_scale_x = scaleX;
   s.tform_scale_y = scaleY;
@@ -71,7 +69,7 @@ void SetTransform(float rotation, float scaleX, float scaleY) {
 }
 
 void SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  TDrawState& s = DrawState();
+  TDrawState& s = TDrawState::Current();
   s.viewport_x = x;
   s.viewport_y = y;
   s.viewport_w = width;
@@ -79,7 +77,7 @@ void SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
 }
 
 void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   x = s.viewport_x;
   y = s.viewport_y;
   width = s.viewport_w;
@@ -87,23 +85,23 @@ void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
 }
 
 void SetOrigin(float x, float y) {
-  DrawState().origin_x = x;
-  DrawState().origin_y = y;
+  TDrawState::Current().origin_x = x;
+  TDrawState::Current().origin_y = y;
 }
 
 void GetOrigin(float& x, float& y) {
-  x = DrawState().origin_x;
-  y = DrawState().origin_y;
+  x = TDrawState::Current().origin_x;
+  y = TDrawState::Current().origin_y;
 }
 
 void SetHandle(float x, float y) {
-  DrawState().handle_x = x;
-  DrawState().handle_y = y;
+  TDrawState::Current().handle_x = x;
+  TDrawState::Current().handle_y = y;
 }
 
 void GetHandle(float& x, float& y) {
-  x = DrawState().handle_x;
-  y = DrawState().handle_y;
+  x = TDrawState::Current().handle_x;
+  y = TDrawState::Current().handle_y;
 }
 
 }  // namespace vandrell

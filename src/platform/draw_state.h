@@ -8,6 +8,8 @@
 namespace vandrell {
 
 struct TDrawState {
+  static TDrawState& Current();
+
   int32_t color_red = 255, color_green = 255, color_blue = 255;
   float color_alpha = 1.0f;
   int32_t blend_mode = 2;  // SOLIDBLEND
@@ -20,7 +22,5 @@ struct TDrawState {
   // jx * x + jy * y) for an offset (x, y) in the drawn object.
   float tform_ix = 1.0f, tform_iy = 0.0f, tform_jx = 0.0f, tform_jy = 1.0f;
 };
-
-TDrawState& DrawState();
 
 }  // namespace vandrell

@@ -1,6 +1,7 @@
 #include "resources/media_lookup.h"
 
 #include "platform/filesystem.h"
+#include "platform/process_wide.h"
 #include "platform/shell.h"
 #include "platform/text_stream.h"
 #include "resources/config.h"
@@ -17,7 +18,7 @@ int32_t tFile::loadLocale() {
 }
 
 int32_t tFile::loadPak() {
-  pakCaseSensitive = false;
+  tPak::pakCaseSensitive = false;
   _paks.emplace();
   std::vector<std::string> names = _locales;
   names.push_back("data");
@@ -84,9 +85,6 @@ TImagePtr tFile::anim(const std::string& url, int32_t cellWidth, int32_t cellHei
   });
 }
 
-tFile& tFile::Current() {
-  static tFile file;
-  return file;
-}
+tFile& tFile::Current() { return tProcessWide<tFile>::get(); }
 
 }  // namespace vandrell

@@ -12,8 +12,6 @@
 
 namespace vandrell {
 
-bool pakCaseSensitive = true;
-
 namespace {
 
 // Name length, scrambling code and data length around the name.
@@ -37,7 +35,7 @@ bool utf8ToLatin1(const std::string& text, std::string& bytes) {
 }
 
 std::string directoryKey(std::string name) {
-  if (!pakCaseSensitive) {
+  if (!tPak::pakCaseSensitive) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
   }

@@ -15,9 +15,6 @@
 
 namespace vandrell {
 
-// While false, entry names are stored and looked up in lower case.
-extern bool pakCaseSensitive;
-
 class tPakFile {
  public:
   int32_t _xCode = 0;
@@ -58,6 +55,10 @@ using tPakStreamPtr = std::shared_ptr<tPakStream>;
 
 class tPak {
  public:
+  // While false, entry names are stored and looked up lower-cased, so lookups
+  // ignore case; the media lookup clears it before it opens any archive.
+  static inline bool pakCaseSensitive = true;
+
   tPak() = default;
   ~tPak() { close(); }
   tPak(const tPak&) = delete;

@@ -2,6 +2,7 @@
 
 #include "platform/filesystem.h"
 #include "platform/log.h"
+#include "platform/process_wide.h"
 #include "platform/safe_file.h"
 #include "platform/text_stream.h"
 #include "resources/encrypt.h"
@@ -34,10 +35,7 @@ bool unscramble(const std::string& path, TBankPtr& plain) {
 
 }  // namespace
 
-const std::shared_ptr<tProfile>& tProfile::GlobalPtr() {
-  static const std::shared_ptr<tProfile> profile = std::make_shared<tProfile>();
-  return profile;
-}
+tProfile& tProfile::Current() { return tProcessWide<tProfile>::get(); }
 
 void tProfile::saveInstant(tConfigBase& config, const std::string& target) {
   for (const tConfigOptionPtr& option : _config.OptionsOptions(section())) {

@@ -8,17 +8,15 @@
 #include <string>
 
 #include "resources/config.h"
-#include "script/object.h"
 
 namespace vandrell {
 
-// Scripts reach the profile as an object value ("profile:name" reads a
-// player's script variable), hence the common object root.
-class tProfile : public tObject {
+class tProfile {
  public:
+  virtual ~tProfile() = default;
+
   // The one profiles object of the program.
-  static const std::shared_ptr<tProfile>& GlobalPtr();
-  static tProfile& Global() { return *GlobalPtr(); }
+  static tProfile& Current();
 
   // Copies the current player's options into `section` of `config` (a save
   // keeps them to compare the progress); reading them back changes nothing.

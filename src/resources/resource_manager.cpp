@@ -1,6 +1,7 @@
 #include "resources/resource_manager.h"
 
 #include "platform/log.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
@@ -34,15 +35,9 @@ void tCacheResourceManager::Clear() {
   _ress.clear();
 }
 
-tCacheResourceManager& rmDefault() {
-  static tCacheResourceManager manager;
-  return manager;
-}
+tCacheResourceManager& rmDefault() { return tProcessWide<tCacheResourceManager>::get(); }
 
-tNullResourceManager& rmNull() {
-  static tNullResourceManager manager;
-  return manager;
-}
+tNullResourceManager& rmNull() { return tProcessWide<tNullResourceManager>::get(); }
 
 namespace {
 tResourceManager& orDefault(tResourceManager* manager) { return manager ? *manager : rmDefault(); }

@@ -1,5 +1,7 @@
 #include "resources/strings.h"
 
+#include "platform/process_wide.h"
+
 #include "platform/log.h"
 #include "resources/media_lookup.h"
 
@@ -22,9 +24,6 @@ std::string tStrings::get(const std::string& section, const std::string& key) co
   return _config.GetString(section, key, "(string)");
 }
 
-tStrings& tStrings::Current() {
-  static tStrings strings;
-  return strings;
-}
+tStrings& tStrings::Current() { return tProcessWide<tStrings>::get(); }
 
 }  // namespace vandrell

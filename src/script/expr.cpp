@@ -1,15 +1,11 @@
 #include "script/expr.h"
 
+#include "platform/process_wide.h"
 #include "script/command_text.h"
 
 namespace vandrell {
 
-bool exprCompileOnSet = false;
-
-std::map<std::string, tExprOpPtr>& exprOperators() {
-  static std::map<std::string, tExprOpPtr> operators;
-  return operators;
-}
+tExprOperators& tExprOperators::Current() { return tProcessWide<tExprOperators>::get(); }
 
 tExprPtr tExpr::Create(const std::string& text) {
   auto expression = std::make_shared<tExpr>();
@@ -42,7 +38,7 @@ tExprValuePtr tExpr::calc() {
 }
 
 std::vector<tExprTokenPtr> tExpr::_parse(const std::string& text) {
-  const auto& operators = exprOperators();
+  const auto& operators = tExprOperators::Current();
   std::vector<tExprTokenPtr> tokens;
   std::string pending;
   const auto flush = [&] {
@@ -64,7 +60,7 @@ std::vector<tExprTokenPtr> tExpr::_parse(const std::string& text) {
 }
 
 tExprTokenPtr tExpr::_lexeme2token(const std::string& lexeme) {
-  const auto& operators = exprOperators();
+  const auto& operators = tExprOperators::Current();
   if (const auto found = operators.find(lexeme); found != operators.end()) return found->second;
   const char first = lexeme.empty() ? '\0' : lexeme[0];
   if (first == '.' || (first >= '0' && first <= '9')) return tExprConst::Create(lexeme);

@@ -23,6 +23,10 @@ class tExpr {
   virtual ~tExpr() = default;
 
   static tExprPtr Create(const std::string& text);
+
+  // Set by the "-e" switch: expressions compile when created, that is while
+  // their level loads, instead of when first evaluated.
+  static inline bool exprCompileOnSet = false;
   // Replaces the text and drops the compiled form; compiles at once while
   // exprCompileOnSet is set, else at the first calc or variable.
   virtual void expr(const std::string& text);
@@ -47,10 +51,10 @@ class tExpr {
 
 // One shared operator per one-character symbol. Filled at start-up, before any
 // expression is compiled; an expression keeps the operators it was compiled with.
-std::map<std::string, tExprOpPtr>& exprOperators();
-
-// Set by the "-e" switch: expressions compile when created, that is while
-// their level loads, instead of when first evaluated.
-extern bool exprCompileOnSet;
+class tExprOperators : public std::map<std::string, tExprOpPtr> {
+ public:
+  using std::map<std::string, tExprOpPtr>::map;
+  static tExprOperators& Current();
+};
 
 }  // namespace vandrell

@@ -1,8 +1,23 @@
 #include "script/expr_book.h"
 
+#include "platform/process_wide.h"
+
 namespace vandrell {
 
-std::shared_ptr<tExprBook> exprBook;
+namespace {
+
+// Stands in until a book is installed: every variable reads as a null object.
+class tNoBook final : public tExprBook {
+ public:
+  tExprValuePtr get(const std::string&) override { return tExprObject::Create(nullptr); }
+  tExprValuePtr property(const std::string& name, const std::string&) override { return get(name); }
+};
+
+}  // namespace
+
+tExprBook& tExprBook::Current() {
+  return tProcessWide<tExprBook>::get([] { return std::make_shared<tNoBook>(); });
+}
 
 void tExprBook::set(const std::string& name, tExprValuePtr value) {
   _book[name] = value ? std::move(value) : tExprValue::Create();

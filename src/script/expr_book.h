@@ -13,6 +13,10 @@ class tExprBook {
  public:
   virtual ~tExprBook() = default;
 
+  // The book every expression evaluates against. Until the script book is
+  // installed at start-up, every variable reads as a null object.
+  static tExprBook& Current();
+
   // Inserts or replaces; a null value is stored as the empty value.
   virtual void set(const std::string& name, tExprValuePtr value);
   // The stored value, or a new empty value when the name holds nothing.
@@ -27,7 +31,5 @@ class tExprBook {
   std::map<std::string, tExprValuePtr> _book;
 };
 
-// The book every expression evaluates against; null until one is installed.
-extern std::shared_ptr<tExprBook> exprBook;
 
 }  // namespace vandrell

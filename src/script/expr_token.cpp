@@ -46,7 +46,7 @@ std::shared_ptr<tExprVariable> tExprVariable::Create(const std::string& lexeme) 
   return token;
 }
 
-void tExprVariable::calc() { _value = exprBook ? exprBook->get(_variable) : tExprObject::Create(nullptr); }
+void tExprVariable::calc() { _value = tExprBook::Current().get(_variable); }
 
 std::shared_ptr<tExprProperty> tExprProperty::Create(const std::string& lexeme) {
   auto token = std::make_shared<tExprProperty>();
@@ -61,7 +61,7 @@ std::shared_ptr<tExprProperty> tExprProperty::Create(const std::string& lexeme) 
 }
 
 void tExprProperty::calc() {
-  _value = exprBook ? exprBook->property(_variable, _property) : tExprObject::Create(nullptr);
+  _value = tExprBook::Current().property(_variable, _property);
 }
 
 void tExprOp0::_apply(tExprStack& stack) { stack.push_back(calc()); }

@@ -2,15 +2,16 @@
 
 #include <vector>
 
-#include "resources/profile.h"
+#include "platform/process_wide.h"
 #include "script/expr.h"
 #include "script/zeb_operators.h"
+#include "script/zeb_profile.h"
 
 namespace vandrell {
 
 namespace {
 std::vector<tZebPropertyOwner>& propertyOwners() {
-  static std::vector<tZebPropertyOwner> owners{ZebPropertyOwner<tProfile>()};
+  static std::vector<tZebPropertyOwner> owners{ZebPropertyOwner<tZebProfile>()};
   return owners;
 }
 }  // namespace
@@ -33,8 +34,8 @@ tExprValuePtr tZebExpr::property(const std::string& name, const std::string& pro
 void tZebExpr::addPropertyOwner(tZebPropertyOwner owner) { propertyOwners().push_back(std::move(owner)); }
 
 void InstallZebScript() {
-  exprBook = std::make_shared<tZebExpr>();
-  exprOperators() = ZebOperatorTable();
+  tProcessWide<tExprBook>::exchange(std::make_shared<tZebExpr>());
+  tExprOperators::Current() = ZebOperatorTable();
 }
 
 }  // namespace vandrell

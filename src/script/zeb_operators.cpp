@@ -98,7 +98,7 @@ tExprValuePtr tZebOp_Power::calc(const tExprValuePtr& a, const tExprValuePtr& b)
   return number(toFloat(std::pow(static_cast<double>(a->ToNumber()), static_cast<double>(b->ToNumber()))));
 }
 
-std::map<std::string, tExprOpPtr> ZebOperatorTable() {
+tExprOperators ZebOperatorTable() {
   return {
       {"(", std::make_shared<tExprOp_OpenBr>()},  {")", std::make_shared<tExprOp_CloseBr>()},
       {"=", std::make_shared<tZebOp_Equal>()},    {"?", std::make_shared<tZebOp_NoEqual>()},

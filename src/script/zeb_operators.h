@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "script/expr.h"
 #include "script/expr_token.h"
 
 namespace vandrell {
@@ -119,6 +120,6 @@ class tZebOp_Power : public tZebOp_Add {
 
 // A fresh operator table: the brackets and the seventeen script operators,
 // each symbol with a new instance of its class.
-std::map<std::string, tExprOpPtr> ZebOperatorTable();
+tExprOperators ZebOperatorTable();
 
 }  // namespace vandrell

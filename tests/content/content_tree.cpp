@@ -19,7 +19,7 @@ const tPak* archive(const std::string& name) {
   if (found == archives.end()) {
     auto pak = std::make_unique<tPak>();
     // The game matches entry names whatever their case; so do these checks.
-    pakCaseSensitive = false;
+    tPak::pakCaseSensitive = false;
     if (!pak->load(ContentTest::root() + "/" + name)) pak.reset();
     found = archives.emplace(name, std::move(pak)).first;
   }

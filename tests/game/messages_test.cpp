@@ -4,6 +4,7 @@
 
 #include "game/messages.h"
 #include "gui/gui.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
@@ -68,14 +69,14 @@ std::string Text(const std::any& answer) {
 
 class GameMessagesTest : public ::testing::Test {
  protected:
-  void TearDown() override { Gui().objects().clear(); }
+  tCurrentScope<tGui> root{std::make_shared<tGui>()};
 };
 
 }  // namespace
 
 TEST_F(GameMessagesTest, LookupsAnswerThroughTheOutputSlotAndHandlersNamedOtherwiseAreFound) {
   EXPECT_FALSE(tGuiObject::send(M_PIC_FIND{}, std::string("key")).has_value());  // no level
-  Gui().insert(std::make_shared<tLevelLookups>());
+  tGui::Current().insert(std::make_shared<tLevelLookups>());
   EXPECT_EQ(Text(tGuiObject::send(M_PIC_FIND{}, std::string("key"))), "pic key");
   EXPECT_EQ(Text(tGuiObject::send(M_COMMANDGROUP_FIND{}, std::string("doors"))), "group doors");
   EXPECT_EQ(Text(tGuiObject::send(M_TXT_ISSHOW{})), "shown text");
@@ -91,8 +92,8 @@ TEST_F(GameMessagesTest, PageMessagesSentToOneMenuStayInIt) {
   mainMenu->insert(mainOptions);
   mainMenu->insert(windowed);
   gameMenu->insert(gameOptions);
-  Gui().insert(mainMenu);
-  Gui().insert(gameMenu);
+  tGui::Current().insert(mainMenu);
+  tGui::Current().insert(gameMenu);
 
   tGuiObject::sendto(*mainMenu, M_MMENU_NONE{});
   tGuiObject::sendto(*mainMenu, M_MMENU_OPTIONS{});

@@ -40,7 +40,7 @@ class CatcherTest : public GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    Gui().insert(std::make_shared<tInputProbe>(trace));
+    tGui::Current().insert(std::make_shared<tInputProbe>(trace));
   }
 
   tTrace trace;
@@ -50,11 +50,11 @@ class CatcherTest : public GuiTest {
 
 TEST_F(CatcherTest, KeyEventsBecomeKeyMessagesAndFillTheTable) {
   post(EVENT_KEYDOWN, 65);
-  EXPECT_EQ(KeyCatcher().pressed(65), 1);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(65), 1);
   post(EVENT_KEYREPEAT, 65);
   post(EVENT_KEYCHAR, 'a');
   post(EVENT_KEYUP, 65);
-  EXPECT_EQ(KeyCatcher().pressed(65), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(65), 0);
   EXPECT_EQ(trace, (tTrace{"KEYDOWN 65", "KEYCHAR 97", "KEYUP 65"}));
 }
 
@@ -67,7 +67,7 @@ TEST_F(CatcherTest, ModifiersAreHeldWhileEitherKeyOfThePairIs) {
                          {162, 163, &tGuiKeyCatcher::ctrlPressed},
                          {164, 165, &tGuiKeyCatcher::altPressed},
                          {91, 92, &tGuiKeyCatcher::sysPressed}};
-  tGuiKeyCatcher& keys = KeyCatcher();
+  tGuiKeyCatcher& keys = tGuiKeyCatcher::Current();
   for (const tPair& pair : pairs) {
     SCOPED_TRACE(pair.left);
     EXPECT_EQ((keys.*pair.held)(), 0);
@@ -86,14 +86,14 @@ TEST_F(CatcherTest, ResumingOrFlushingForgetsHeldKeys) {
   post(EVENT_KEYDOWN, 65);
   post(EVENT_KEYDOWN, 161);
   post(EVENT_APPSUSPEND, 0);
-  EXPECT_EQ(KeyCatcher().pressed(65), 1);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(65), 1);
   post(EVENT_APPRESUME, 0);
-  EXPECT_EQ(KeyCatcher().pressed(65), 0);
-  EXPECT_EQ(KeyCatcher().shiftPressed(), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(65), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().shiftPressed(), 0);
 
   post(EVENT_KEYDOWN, 66);
   tGuiObject::send(GUIMSG_FLUSHINPUT{});
-  EXPECT_EQ(KeyCatcher().pressed(66), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(66), 0);
 }
 
 TEST_F(CatcherTest, KeyCodesOutsideTheTableStillSendTheirMessages) {
@@ -101,10 +101,10 @@ TEST_F(CatcherTest, KeyCodesOutsideTheTableStillSendTheirMessages) {
   post(EVENT_KEYDOWN, -1);
   post(EVENT_KEYUP, 70000);
   EXPECT_EQ(trace, (tTrace{"KEYDOWN 256", "KEYDOWN -1", "KEYUP 70000"}));
-  EXPECT_EQ(KeyCatcher().pressed(256), 0);
-  EXPECT_EQ(KeyCatcher().pressed(-1), 0);
-  EXPECT_EQ(KeyCatcher().pressed(0), 0);
-  EXPECT_EQ(KeyCatcher().pressed(255), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(256), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(-1), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(0), 0);
+  EXPECT_EQ(tGuiKeyCatcher::Current().pressed(255), 0);
 }
 
 TEST_F(CatcherTest, MouseEventsBecomeMouseMessages) {
@@ -116,28 +116,28 @@ TEST_F(CatcherTest, MouseEventsBecomeMouseMessages) {
   post(EVENT_MOUSEWHEEL, 1, 500, 500);
   EXPECT_EQ(trace, (tTrace{"MOUSEMOVE 110 40 10 -10", "MOUSEDOWN 1", "MOUSEUP 2"}));
   // Only moves change the stored position.
-  EXPECT_EQ(MouseCatcher().x(), 110);
-  EXPECT_EQ(MouseCatcher().y(), 40);
+  EXPECT_EQ(tGuiMouseCatcher::Current().x(), 110);
+  EXPECT_EQ(tGuiMouseCatcher::Current().y(), 40);
 }
 
 TEST_F(CatcherTest, SpeedIsSampledPerUpdateAndKeptOverEmptyFrames) {
-  tGuiMouseCatcher& mouse = MouseCatcher();
+  tGuiMouseCatcher& mouse = tGuiMouseCatcher::Current();
   movePointer(100, 100);
-  Gui().update(1.0f);
+  tGui::Current().update(1.0f);
   movePointer(130, 90);
-  Gui().update(0.5f);
+  tGui::Current().update(0.5f);
   EXPECT_FLOAT_EQ(mouse.xspeed(), 60.0f);
   EXPECT_FLOAT_EQ(mouse.yspeed(), -20.0f);
 
   movePointer(200, 200);
-  Gui().update(0.0f);
+  tGui::Current().update(0.0f);
   tGuiObject::send(GUIMSG_UPDATE{});  // no input: a delta of 0
-  Gui().update(-1.0f);
+  tGui::Current().update(-1.0f);
   EXPECT_FLOAT_EQ(mouse.xspeed(), 60.0f);
   EXPECT_FLOAT_EQ(mouse.yspeed(), -20.0f);
 
   // The next real frame measures from the last sample, not from the moves in between.
-  Gui().update(2.0f);
+  tGui::Current().update(2.0f);
   EXPECT_FLOAT_EQ(mouse.xspeed(), 35.0f);
   EXPECT_FLOAT_EQ(mouse.yspeed(), 55.0f);
 }
@@ -145,11 +145,11 @@ TEST_F(CatcherTest, SpeedIsSampledPerUpdateAndKeptOverEmptyFrames) {
 TEST_F(CatcherTest, DesignCoordinatesFollowTheCurrentScreen) {
   tScreen saved = tScreen::Current();
   tScreen::Create(2.0f, 4.0f, 10.0f, 20.0f)->Setup();
-  tGuiMouseCatcher& mouse = MouseCatcher();
+  tGuiMouseCatcher& mouse = tGuiMouseCatcher::Current();
   movePointer(10, 20);
-  Gui().update(1.0f);
+  tGui::Current().update(1.0f);
   movePointer(30, 60);
-  Gui().update(1.0f);
+  tGui::Current().update(1.0f);
   EXPECT_FLOAT_EQ(mouse.h(), 10.0f);
   EXPECT_FLOAT_EQ(mouse.v(), 10.0f);
   EXPECT_FLOAT_EQ(mouse.hspeed(), 10.0f);

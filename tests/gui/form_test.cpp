@@ -117,7 +117,7 @@ TEST_F(FormTest, ChildrenGetMessagesBeforeTheFormItself) {
   tTrace trace;
   const auto form = std::make_shared<tTracedForm>(trace);
   form->set()->insert(MakeProbe("child", trace));
-  Gui().insert(form);
+  tGui::Current().insert(form);
 
   EXPECT_EQ(AnswerText(tGuiObject::send(TESTMSG_PING{})), "form");
   EXPECT_EQ(trace, (tTrace{"child:PING", "form:PING"}));
@@ -127,7 +127,7 @@ TEST_F(FormTest, AFreedChildLeavesTheForm) {
   const auto form = makeForm(10, 10);
   const auto child = makeChild(0, 0, 1, 1);
   form->set()->insert(child);
-  Gui().insert(form);
+  tGui::Current().insert(form);
   child->free();
   EXPECT_TRUE(form->set()->order().empty());
 }

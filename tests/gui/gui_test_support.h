@@ -14,6 +14,7 @@
 #include "gui/key_catcher.h"
 #include "gui/mouse_catcher.h"
 #include "platform/event.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
@@ -61,13 +62,8 @@ inline std::string AnswerText(const std::any& answer) {
 
 class GuiTest : public ::testing::Test {
  protected:
-  void SetUp() override { Gui(); }
-  void TearDown() override {
-    Gui().objects().clear();
-    tGuiMessage::gui(&Gui());
-    KeyCatcher().flush();
-    TreatCatcher().update();
-  }
+  // Every test gets a root of its own, with fresh catchers and input state.
+  tCurrentScope<tGui> root{std::make_shared<tGui>()};
 
   static void post(int32_t id, int32_t data, int32_t x = 0, int32_t y = 0) {
     TEvent ev;
@@ -75,7 +71,7 @@ class GuiTest : public ::testing::Test {
     ev.data = data;
     ev.x = x;
     ev.y = y;
-    Gui().event(ev);
+    tGui::Current().event(ev);
   }
   static void movePointer(int32_t x, int32_t y) { post(EVENT_MOUSEMOVE, 0, x, y); }
 };

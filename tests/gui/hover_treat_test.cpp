@@ -34,8 +34,8 @@ class HoverTreatTest : public GuiTest {
   // One frame's passes after the pointer has moved to (x, y).
   static std::shared_ptr<tGuiHoverable> pointAt(int32_t x, int32_t y) {
     movePointer(x, y);
-    HoverCatcher().update();
-    return TreatCatcher().update();
+    tGuiHoverCatcher::Current().update();
+    return tGuiTreatCatcher::Current().update();
   }
 };
 
@@ -44,8 +44,8 @@ class HoverTreatTest : public GuiTest {
 TEST_F(HoverTreatTest, TopmostOfOverlappingSpotsIsTreatedAndToldWhoHadThePointer) {
   auto lower = std::make_shared<tSpot>(0, 0, 100, 100);
   auto upper = std::make_shared<tSpot>(50, 50, 150, 150);
-  Gui().insert(lower);
-  Gui().insert(upper);
+  tGui::Current().insert(lower);
+  tGui::Current().insert(upper);
 
   EXPECT_EQ(pointAt(75, 75), upper);
   EXPECT_TRUE(lower->isHover() && upper->isHover());
@@ -63,14 +63,14 @@ TEST_F(HoverTreatTest, TopmostOfOverlappingSpotsIsTreatedAndToldWhoHadThePointer
   EXPECT_EQ(upper->treatCalls.size(), 1u);  // losing the pointer is not announced
 
   EXPECT_EQ(pointAt(500, 500), nullptr);
-  EXPECT_EQ(TreatCatcher().get(), nullptr);
+  EXPECT_EQ(tGuiTreatCatcher::Current().get(), nullptr);
   EXPECT_EQ(tGuiHoverable::getTreat(), nullptr);
   EXPECT_EQ(lower->treatCalls.size() + upper->treatCalls.size(), 2u);
 }
 
 TEST_F(HoverTreatTest, HiddenOrOptedOutSpotsAreNotHovered) {
   auto spot = std::make_shared<tSpot>(0, 0, 10, 10);
-  Gui().insert(spot);
+  tGui::Current().insert(spot);
   spot->visible = 0;
   pointAt(5, 5);
   EXPECT_FALSE(spot->isHover());
@@ -86,8 +86,8 @@ TEST_F(HoverTreatTest, HoveredSpotThatDoesNotTakeThePointerLetsTheOneBelowHaveIt
   auto lower = std::make_shared<tSpot>(0, 0, 10, 10);
   auto upper = std::make_shared<tSpot>(0, 0, 10, 10);
   upper->keepTreat(0);
-  Gui().insert(lower);
-  Gui().insert(upper);
+  tGui::Current().insert(lower);
+  tGui::Current().insert(upper);
   EXPECT_EQ(pointAt(5, 5), lower);
   EXPECT_TRUE(upper->isHover());
 }
@@ -97,7 +97,7 @@ TEST_F(HoverTreatTest, FilterWithoutHoverFreezesTheFlags) {
   layer->filter(std::make_shared<tGuiMessageFilter>());
   auto spot = std::make_shared<tSpot>(0, 0, 10, 10);
   layer->insert(spot);
-  Gui().insert(layer);
+  tGui::Current().insert(layer);
   pointAt(50, 50);
   EXPECT_FALSE(spot->isHover());
   layer->filter(nullptr);
@@ -110,7 +110,7 @@ TEST_F(HoverTreatTest, FilterWithoutHoverFreezesTheFlags) {
 
 TEST_F(HoverTreatTest, TreatUpdateRunsAPassOnlyWhenTheClaimChanged) {
   auto spot = std::make_shared<tSpot>(0, 0, 10, 10);
-  Gui().insert(spot);
+  tGui::Current().insert(spot);
   EXPECT_EQ(pointAt(5, 5), spot);
 
   spot->treatUpdate();  // claim and answer agree
@@ -118,10 +118,10 @@ TEST_F(HoverTreatTest, TreatUpdateRunsAPassOnlyWhenTheClaimChanged) {
 
   spot->keepTreat(0);
   spot->treatUpdate();
-  EXPECT_EQ(TreatCatcher().get(), nullptr);
+  EXPECT_EQ(tGuiTreatCatcher::Current().get(), nullptr);
   spot->keepTreat(1);
   spot->treatUpdate();
-  EXPECT_EQ(TreatCatcher().get(), spot);
+  EXPECT_EQ(tGuiTreatCatcher::Current().get(), spot);
   ASSERT_EQ(spot->treatCalls.size(), 2u);
   EXPECT_EQ(spot->treatCalls[1], nullptr);
 }

@@ -27,14 +27,14 @@ class LinkTest : public GuiTest {
     link->letter(WordFont(), 0);
     link->value("ab");
     link->move(100, 100, 0);
-    Gui().insert(link);
+    tGui::Current().insert(link);
   }
 
   // One frame's hover and treat passes with the pointer at (x, y).
   static void pointAt(int32_t x, int32_t y) {
     movePointer(x, y);
-    HoverCatcher().update();
-    TreatCatcher().update();
+    tGuiHoverCatcher::Current().update();
+    tGuiTreatCatcher::Current().update();
   }
   static void press(int32_t button) { post(EVENT_MOUSEDOWN, button); }
   static void release(int32_t button) { post(EVENT_MOUSEUP, button); }

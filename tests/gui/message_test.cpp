@@ -14,7 +14,7 @@ using GuiMessageTest = GuiTest;
 
 TEST_F(GuiMessageTest, EmitWithoutReceiverReturnsTheGivenOut) {
   tTrace trace;
-  Gui().insert(MakeProbe("unreached", trace));
+  tGui::Current().insert(MakeProbe("unreached", trace));
   tGuiMessage::gui(nullptr);
   TESTMSG_PING ping;
   EXPECT_EQ(AnswerText(ping.make({}, std::string("given")).emit()), "given");

@@ -173,10 +173,10 @@ TEST_F(GuiSetTest, FilterKeepsMembersFromOtherMessagesButNotFromReleaseNotices) 
   filtered->filter(filter);
   auto member = MakeProbe("member", trace);
   filtered->insert(member);
-  Gui().insert(filtered);
+  tGui::Current().insert(filtered);
 
-  Gui().update(0.1f);
-  Gui().render();
+  tGui::Current().update(0.1f);
+  tGui::Current().render();
   EXPECT_EQ(trace, (tTrace{"member:UPDATE", "set:RENDER"}));
 
   member->free();
@@ -185,12 +185,12 @@ TEST_F(GuiSetTest, FilterKeepsMembersFromOtherMessagesButNotFromReleaseNotices) 
   filter->remove(GUIMSG_UPDATE{});
   filtered->insert(member);
   trace.clear();
-  Gui().update(0.1f);
+  tGui::Current().update(0.1f);
   EXPECT_TRUE(trace.empty());
 }
 
 TEST_F(GuiSetTest, MemberThatFreesItselfDoesNotDisturbTheOthers) {
-  Gui().insert(set);
+  tGui::Current().insert(set);
   add("a");
   std::shared_ptr<tActor> quitter = addActor("quitter", nullptr);
   quitter->act = [raw = quitter.get()] { raw->free(); };

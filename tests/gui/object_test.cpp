@@ -124,8 +124,8 @@ TEST_F(GuiObjectTest, ClassWithoutHookDeclarationFailsAtFirstDelivery) {
 
 TEST_F(GuiObjectTest, SendReturnsTheLastAnswerOrTheGivenOut) {
   tTrace trace;
-  Gui().insert(MakeProbe("lower", trace));
-  Gui().insert(MakeProbe("upper", trace));
+  tGui::Current().insert(MakeProbe("lower", trace));
+  tGui::Current().insert(MakeProbe("upper", trace));
   EXPECT_EQ(AnswerText(tGuiObject::send(TESTMSG_PING{})), "upper");
   EXPECT_EQ(AnswerText(tGuiObject::send(TESTMSG_PONG{}, {}, std::string("unchanged"))), "unchanged");
   EXPECT_FALSE(tGuiObject::send(TESTMSG_PONG{}).has_value());
@@ -134,7 +134,7 @@ TEST_F(GuiObjectTest, SendReturnsTheLastAnswerOrTheGivenOut) {
 TEST_F(GuiObjectTest, SendtoReachesOnlyTheTargetAndItsMembers) {
   tTrace trace;
   auto inTree = MakeProbe("tree", trace);
-  Gui().insert(inTree);
+  tGui::Current().insert(inTree);
   auto loose = MakeProbe("loose", trace);
   tGuiObject::sendto(*loose, TESTMSG_PING{});
   EXPECT_EQ(trace, tTrace{"loose:PING"});
@@ -158,7 +158,7 @@ TEST_F(GuiObjectTest, FreeLeavesEverySetTheBroadcastReaches) {
   auto first = std::make_shared<tGuiSet>();
   auto second = std::make_shared<tGuiSet>();
   auto detached = std::make_shared<tGuiSet>();
-  Gui().insert(first, "first");
+  tGui::Current().insert(first, "first");
   first->insert(second, "second");
   first->insert(shared, "shared");
   second->insert(shared);
@@ -200,8 +200,8 @@ class tRelay : public tGuiObject {
 
 TEST_F(GuiObjectTest, NestedBroadcastCompletesBeforeTheOuterOneGoesOn) {
   tTrace trace;
-  Gui().insert(std::make_shared<tRelay>(trace));
-  Gui().insert(MakeProbe("after", trace));
+  tGui::Current().insert(std::make_shared<tRelay>(trace));
+  tGui::Current().insert(MakeProbe("after", trace));
   tGuiObject::send(TESTMSG_PING{});
   EXPECT_EQ(trace, (tTrace{"relay:PING", "relay:PONG", "after:PING"}));
 }

@@ -171,15 +171,15 @@ TEST_F(VisualHoverTest, HoverNeedsKeepHoverAndVisibilityButNotOpacity) {
   ScreenScope screen(1, 1, 0, 0);
   const auto r = rectAt(10, 10, 20, 20);
   r->color()->a = 0;
-  Gui().insert(r, "r");
+  tGui::Current().insert(r, "r");
   movePointer(15, 15);
-  HoverCatcher().update();
+  tGuiHoverCatcher::Current().update();
   EXPECT_EQ(r->isHover(), 0);  // not hover-enabled
   r->keepHover(1);
-  HoverCatcher().update();
+  tGuiHoverCatcher::Current().update();
   EXPECT_EQ(r->isHover(), 1);  // invisible by colour, still hovered
   r->visible(0);
-  HoverCatcher().update();
+  tGuiHoverCatcher::Current().update();
   EXPECT_EQ(r->isHover(), 0);
 }
 
@@ -191,17 +191,17 @@ TEST_F(VisualHoverTest, TheTopmostTreatEnabledVisualTakesThePointer) {
     r->keepHover(1);
     r->keepTreat(1);
   }
-  Gui().insert(lower, "lower");
-  Gui().insert(upper, "upper");
+  tGui::Current().insert(lower, "lower");
+  tGui::Current().insert(upper, "upper");
   movePointer(30, 30);
-  HoverCatcher().update();
-  TreatCatcher().update();
+  tGuiHoverCatcher::Current().update();
+  tGuiTreatCatcher::Current().update();
   EXPECT_EQ(lower->isHover(), 1);
   EXPECT_EQ(upper->isTreat(), 1);
   EXPECT_EQ(lower->isTreat(), 0);
   upper->visible(0);
-  HoverCatcher().update();
-  TreatCatcher().update();
+  tGuiHoverCatcher::Current().update();
+  tGuiTreatCatcher::Current().update();
   EXPECT_EQ(lower->isTreat(), 1);
 }
 

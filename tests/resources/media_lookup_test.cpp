@@ -39,7 +39,7 @@ void putPng(const std::string& path, int32_t width, int32_t height) {
 
 class MediaLookup : public ::testing::Test {
  protected:
-  ~MediaLookup() override { pakCaseSensitive = true; }
+  ~MediaLookup() override { tPak::pakCaseSensitive = true; }
 
   WorkingFolder folder;
   tFile files;
@@ -84,7 +84,7 @@ TEST_F(MediaLookup, LocaleArchivesOverrideDataAndMissingEntriesFallBackToFolders
   WorkingFolder::put("de/media/folder-only", "de folder");
   files.loadLocale();
   files.loadPak();
-  EXPECT_FALSE(pakCaseSensitive);
+  EXPECT_FALSE(tPak::pakCaseSensitive);
 
   LogCapture log;
   EXPECT_EQ(content(files.media("both.png")), "fr both");

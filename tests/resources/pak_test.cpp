@@ -56,8 +56,8 @@ std::string allBytes(int count) {
 
 // Restores the process-wide name switch after a test.
 struct CaseRule {
-  explicit CaseRule(bool sensitive) { pakCaseSensitive = sensitive; }
-  ~CaseRule() { pakCaseSensitive = true; }
+  explicit CaseRule(bool sensitive) { tPak::pakCaseSensitive = sensitive; }
+  ~CaseRule() { tPak::pakCaseSensitive = true; }
 };
 
 class Pak : public ::testing::Test {

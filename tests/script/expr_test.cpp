@@ -191,11 +191,11 @@ TEST(ExprTest, ResultAndTextKeepTheirLastState) {
 
 TEST(ExprTest, CompileOnSetFixesTheFormWhenTheTextIsSet) {
   TestOperatorTable ops;
-  exprCompileOnSet = true;
+  tExpr::exprCompileOnSet = true;
   const tExprPtr early = tExpr::Create("2+3");
-  exprCompileOnSet = false;
+  tExpr::exprCompileOnSet = false;
   const tExprPtr late = tExpr::Create("2+3");
-  exprOperators().clear();  // from here on "+" is no operator
+  tExprOperators::Current().clear();  // from here on "+" is no operator
   EXPECT_FLOAT_EQ(early->calc()->ToNumber(), 5.0f);
   EXPECT_FLOAT_EQ(late->calc()->ToNumber(), 2.0f);  // one constant lexeme, "2+3"
 }
@@ -208,8 +208,8 @@ TEST(ExprTest, OperatorTokensAreSharedAndInReversePolishOrder) {
   EXPECT_EQ(std::dynamic_pointer_cast<tExprVariable>(tokens[0])->variable(), "a");
   EXPECT_EQ(std::dynamic_pointer_cast<tExprVariable>(tokens[1])->variable(), "b");
   EXPECT_EQ(std::dynamic_pointer_cast<tExprVariable>(tokens[2])->variable(), "c");
-  EXPECT_EQ(tokens[3], exprOperators().at("*"));
-  EXPECT_EQ(tokens[4], exprOperators().at("+"));
+  EXPECT_EQ(tokens[3], tExprOperators::Current().at("*"));
+  EXPECT_EQ(tokens[4], tExprOperators::Current().at("+"));
   EXPECT_EQ(e._rpn(e._parse("1+1"))[2], tokens[4]);
 }
 

@@ -3,6 +3,7 @@
 // process-wide table and book for the lifetime of the object.
 #pragma once
 
+#include "platform/process_wide.h"
 #include <cmath>
 #include <functional>
 #include <map>
@@ -45,7 +46,7 @@ class Same : public tExprOp2 {
   }
 };
 
-inline std::map<std::string, tExprOpPtr> table() {
+inline tExprOperators table() {
   return {
       {"(", std::make_shared<tExprOp_OpenBr>()},
       {")", std::make_shared<tExprOp_CloseBr>()},
@@ -64,22 +65,15 @@ inline std::map<std::string, tExprOpPtr> table() {
 class TestOperatorTable {
  public:
   explicit TestOperatorTable(std::shared_ptr<tExprBook> book = nullptr)
-      : _savedOperators(exprOperators()), _savedBook(exprBook), _savedCompileOnSet(exprCompileOnSet) {
-    exprOperators() = test_ops::table();
-    exprBook = std::move(book);
-  }
-  ~TestOperatorTable() {
-    exprOperators() = _savedOperators;
-    exprBook = _savedBook;
-    exprCompileOnSet = _savedCompileOnSet;
-  }
+      : _operators(std::make_shared<tExprOperators>(test_ops::table())), _book(std::move(book)) {}
+  ~TestOperatorTable() { tExpr::exprCompileOnSet = _savedCompileOnSet; }
   TestOperatorTable(const TestOperatorTable&) = delete;
   TestOperatorTable& operator=(const TestOperatorTable&) = delete;
 
  private:
-  std::map<std::string, tExprOpPtr> _savedOperators;
-  std::shared_ptr<tExprBook> _savedBook;
-  bool _savedCompileOnSet;
+  tCurrentScope<tExprOperators> _operators;
+  tCurrentScope<tExprBook> _book;
+  bool _savedCompileOnSet = tExpr::exprCompileOnSet;
 };
 
 }  // namespace vandrell

@@ -13,6 +13,7 @@
 #include "resources/profile.h"
 #include "script/expr.h"
 #include "script/zeb_book.h"
+#include "script/zeb_profile.h"
 #include "zeb_script_scope.h"
 
 namespace vandrell {
@@ -248,7 +249,7 @@ TEST(ZebBookTest, ProfilePropertiesAreThePlayersVariables) {
   const auto profile = std::make_shared<tProfile>();
   profile->user(1);
   profile->config().SetFloat("1", "uv_coins", 5.0f);
-  script.book().set("uv", tExprObject::Create(profile));
+  script.book().set("uv", tExprObject::Create(tZebProfile::Create(*profile)));
   EXPECT_FLOAT_EQ(evaluate("uv:coins"), 5.0f);
   EXPECT_FLOAT_EQ(evaluate("uv:coins>4"), 1.0f);
   EXPECT_FLOAT_EQ(evaluate("uv:gems"), 0.0f);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/process_wide.h"
 #include "script/expr.h"
 #include "script/zeb_book.h"
 
@@ -13,19 +14,13 @@ namespace vandrell {
 
 class ZebScriptScope {
  public:
-  ZebScriptScope() : _savedOperators(exprOperators()), _savedBook(exprBook) { InstallZebScript(); }
-  ~ZebScriptScope() {
-    exprOperators() = _savedOperators;
-    exprBook = _savedBook;
-  }
-  ZebScriptScope(const ZebScriptScope&) = delete;
-  ZebScriptScope& operator=(const ZebScriptScope&) = delete;
+  ZebScriptScope() { InstallZebScript(); }
 
-  tExprBook& book() { return *exprBook; }
+  tExprBook& book() { return tExprBook::Current(); }
 
  private:
-  std::map<std::string, tExprOpPtr> _savedOperators;
-  std::shared_ptr<tExprBook> _savedBook;
+  tCurrentScope<tExprOperators> _operators{std::make_shared<tExprOperators>()};
+  tCurrentScope<tExprBook> _book{nullptr};
 };
 
 }  // namespace vandrell

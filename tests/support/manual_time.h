@@ -4,23 +4,21 @@
 
 #include "platform/clock.h"
 #include "platform/event.h"
+#include "platform/process_wide.h"
 
 namespace vandrell {
 
 class ManualTime {
  public:
-  explicit ManualTime(int32_t start = 1000) : clock(start) {
-    SetClock(&clock);
-    ClearEvents();
-  }
-  ~ManualTime() {
-    SetClock(nullptr);
-    ClearEvents();
-  }
+  explicit ManualTime(int32_t start = 1000) : clock(start) { ClearEvents(); }
+  ~ManualTime() { ClearEvents(); }
   ManualTime(const ManualTime&) = delete;
   ManualTime& operator=(const ManualTime&) = delete;
 
   TManualClock clock;
+
+ private:
+  tCurrentScope<TClock> _scope{clock};
 };
 
 }  // namespace vandrell

@@ -22,7 +22,7 @@ struct Point {
 };
 
 int32_t blendMode() {
-  const int32_t mode = DrawState().blend_mode;
+  const int32_t mode = TDrawState::Current().blend_mode;
   return mode >= MASKBLEND && mode <= SHADEBLEND ? mode : SOLIDBLEND;
 }
 
@@ -43,7 +43,7 @@ SDL_BlendMode sdlBlendMode(int32_t mode) {
 Uint8 channel(int32_t value) { return static_cast<Uint8>(std::clamp(value, 0, 255)); }
 
 float alpha() {
-  const float a = DrawState().color_alpha;
+  const float a = TDrawState::Current().color_alpha;
   return a > 0.0f ? std::min(a, 1.0f) : 0.0f;  // also turns NaN into 0
 }
 
@@ -67,7 +67,7 @@ Uint8 tint(int32_t value, int32_t mode) {
 TGraphics* target() {
   TGraphics* g = CurrentGraphics().get();
   if (!g || !g->renderer) return nullptr;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   if (s.viewport_w <= 0 || s.viewport_h <= 0) return nullptr;
   const SDL_Rect clip{s.viewport_x, s.viewport_y, s.viewport_w, s.viewport_h};
   if (!SDL_RectEquals(&clip, &g->clip)) {
@@ -81,7 +81,7 @@ TGraphics* target() {
 bool setDrawColor(TGraphics& g) {
   const int32_t mode = blendMode();
   if (!alphaShows(mode)) return false;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   SDL_SetRenderDrawBlendMode(g.renderer, sdlBlendMode(mode));
   SDL_SetRenderDrawColor(g.renderer, tint(s.color_red, mode), tint(s.color_green, mode), tint(s.color_blue, mode),
                          alphaByte(mode));
@@ -91,7 +91,7 @@ bool setDrawColor(TGraphics& g) {
 // Where an offset (x, y) from the drawing position (ax, ay) lands: rotated
 // and scaled, then moved by the origin.
 Point place(float ax, float ay, float x, float y) {
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   return {ax + s.origin_x + s.tform_ix * x + s.tform_iy * y, ay + s.origin_y + s.tform_jx * x + s.tform_jy * y};
 }
 
@@ -124,7 +124,7 @@ SDL_Point pixelOf(Point p) { return {static_cast<int>(std::floor(p.x)), static_c
 // A filled quadrilateral of the offsets (x0, y0)-(x1, y1) from (ax, ay).
 void fillQuad(TGraphics& g, float ax, float ay, float x0, float y0, float x1, float y1) {
   if (!setDrawColor(g)) return;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   if (s.tform_rot == 0.0f) {
     const Point a = place(ax, ay, x0, y0), b = place(ax, ay, x1, y1);
     const int left = static_cast<int>(std::lround(std::min(a.x, b.x)));
@@ -156,7 +156,7 @@ void drawFrame(const TImagePtr& image, int32_t frame, float ax, float ay, float 
                                                             : TImageFrame::PLAIN;
   SDL_Texture* texture = TImageFrame::Texture(*image, frame, CurrentGraphics(), variant);
   if (!texture) return;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   SDL_SetTextureColorMod(texture, tint(s.color_red, mode), tint(s.color_green, mode), tint(s.color_blue, mode));
   SDL_SetTextureAlphaMod(texture, alphaByte(mode));
   if (SDL_SetTextureBlendMode(texture, sdlBlendMode(mode)) != 0) {
@@ -182,7 +182,7 @@ void drawFrame(const TImagePtr& image, int32_t frame, float ax, float ay, float 
 void Plot(float x, float y) {
   TGraphics* g = target();
   if (!g || !setDrawColor(*g)) return;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   const SDL_Point p = pixelOf(place(x, y, -s.handle_x, -s.handle_y));
   SDL_RenderDrawPoint(g->renderer, p.x, p.y);
 }
@@ -190,7 +190,7 @@ void Plot(float x, float y) {
 void DrawLine(float x1, float y1, float x2, float y2, int32_t lastPixel) {
   TGraphics* g = target();
   if (!g || !setDrawColor(*g)) return;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   const SDL_Point a = pixelOf(place(x1, y1, -s.handle_x, -s.handle_y));
   const SDL_Point b = pixelOf(place(x1, y1, x2 - x1 - s.handle_x, y2 - y1 - s.handle_y));
   const std::vector<SDL_Point> points = linePixels(a, b, lastPixel != 0);
@@ -200,13 +200,13 @@ void DrawLine(float x1, float y1, float x2, float y2, int32_t lastPixel) {
 void DrawRect(float x, float y, float width, float height) {
   TGraphics* g = target();
   if (!g) return;
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   fillQuad(*g, x, y, -s.handle_x, -s.handle_y, width - s.handle_x, height - s.handle_y);
 }
 
 void DrawText(const std::string& text, float x, float y) {
   const TImageFontPtr font = GetImageFont();
-  const TDrawState& s = DrawState();
+  const TDrawState& s = TDrawState::Current();
   float pen = 0.0f;
   for (size_t i = 0; i < text.size();) {
     const TImageGlyph glyph = font->Glyph(DecodeUtf8(text, i));
