@@ -1,6 +1,6 @@
 // The game's entry point.
-#include "core/app.h"
 #include "core/automation.h"
+#include "game/app.h"
 #include "game/messages.h"
 #include "gui/gui.h"
 #include "gui/object.h"
@@ -20,7 +20,7 @@ class tCloseHandler final : public tGuiObject {
 
  public:
   int32_t M_APP_TERMINATE(vandrell::M_APP_TERMINATE&) {
-    if (tApp* app = tApp::Current()) app->quit();
+    tApp::Current().quit();
     return 0;
   }
 };

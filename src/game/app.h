@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/core.h"
+#include "core/settings.h"
+#include "platform/process_wide.h"
 #include "platform/window.h"
 #include "resources/config.h"
 
@@ -16,7 +18,9 @@ namespace vandrell {
 
 class tAutomation;
 
-class tApp : public tCore {
+// The application is also the run's settings object (core/settings.h), so
+// the subsystems below it read the options without knowing the application.
+class tApp : public tCore, public tSettings {
  public:
   static constexpr const char* TITLE = "Vandrell";
   // The folder under the per-user data root that holds our titles.
@@ -27,28 +31,9 @@ class tApp : public tCore {
   explicit tApp(tAutomation* automation = nullptr);
   ~tApp() override;
 
-  // The one application object, null before it is built.
-  static tApp* Current();
-
-  std::string USER_PATH;
-  int32_t MAX2DDRIVER = GFXDRIVER_DIRECTX9;
-  int32_t WIDTH = 800;
-  int32_t HEIGHT = 600;
-  int32_t FULLSCREEN = 0;
-  int32_t MINIMIZED = 0;
-  int32_t VSYNC = 0;
-  int32_t FPS = 60;
-  int32_t ESC_ON = 0;
-  int32_t OSD_ON = 0;
-  int32_t AUDIO_ON = 1;
-  int32_t MUSIC_ON = 1;
-  int32_t PAK_ON = 1;
-  int32_t HARDWARECURSOR = 0;
-  float VOLUME_MUSIC = 1.0f;
-  float VOLUME_SOUND = 1.0f;
-  int32_t DWIDTH = 0;
-  int32_t DHEIGHT = 0;
-  std::string TEST_LEVEL;
+  // The one application object; asking before it is built is a programming
+  // error.
+  static tApp& Current();
 
   virtual int32_t parsePaths();
   virtual int32_t parseArguments();
@@ -67,8 +52,6 @@ class tApp : public tCore {
   virtual void counters();
   virtual void minimize();
   virtual void restore();
-  virtual float inc2period(float n) { return n / static_cast<float>(_ips); }
-  virtual float inc2speed(float n) { return n * static_cast<float>(_ips); }
 
   [[noreturn]] void run() override;
   void render() override;
@@ -95,10 +78,11 @@ class tApp : public tCore {
   intptr_t _hwnd = 0;
   intptr_t _hinst = 0;
   tConfig _config;
-  int32_t _ips = 50;
 
  private:
   tAutomation* _automation;
+  tCurrentScope<tSettings> _settingsScope{static_cast<tSettings&>(*this)};
+  tCurrentScope<tApp> _appScope{*this};
 };
 
 }  // namespace vandrell

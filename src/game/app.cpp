@@ -1,8 +1,9 @@
-#include "core/app.h"
+#include "game/app.h"
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "core/automation.h"
 #include "core/numeric.h"
@@ -36,8 +37,6 @@ namespace vandrell {
 
 namespace {
 
-tApp* current = nullptr;
-
 // Command-line values convert exactly as the options file's do.
 int32_t switchInt(const std::string& text) {
   tConfig scratch;
@@ -70,10 +69,13 @@ struct tSwitchTable {
 
 }  // namespace
 
-tApp* tApp::Current() { return current; }
+tApp& tApp::Current() {
+  return tProcessWide<tApp>::get([]() -> std::shared_ptr<tApp> {
+    throw std::logic_error("the application object is asked for before it exists");
+  });
+}
 
 tApp::tApp(tAutomation* automation) : _automation(automation) {
-  current = this;
   USER_PATH = DefaultUserPath(COMPANY, TITLE);
   SeedRnd(Milliseconds());
   SetAppTitle(tSf::Create("%s").s(TITLE).sf());
@@ -95,7 +97,6 @@ tApp::tApp(tAutomation* automation) : _automation(automation) {
 
 tApp::~tApp() {
   if (_g) CloseGraphics(_g);
-  if (current == this) current = nullptr;
 }
 
 int32_t tApp::parsePaths() {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "game/app.h"
 #include "core/screen.h"
 #include "platform/filesystem.h"
 #include "platform/image.h"

@@ -1,0 +1,47 @@
+// The settings a run starts with: the options file, then the command line. The
+// application object fills them during start-up and is the current settings
+// object from then on; before that (and in tests) a default one stands in.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/window.h"
+
+namespace vandrell {
+
+class tSettings {
+ public:
+  virtual ~tSettings() = default;
+
+  static tSettings& Current();
+
+  std::string USER_PATH;
+  int32_t MAX2DDRIVER = GFXDRIVER_DIRECTX9;
+  int32_t WIDTH = 800;
+  int32_t HEIGHT = 600;
+  int32_t FULLSCREEN = 0;
+  int32_t MINIMIZED = 0;
+  int32_t VSYNC = 0;
+  int32_t FPS = 60;
+  int32_t ESC_ON = 0;
+  int32_t OSD_ON = 0;
+  int32_t AUDIO_ON = 1;
+  int32_t MUSIC_ON = 1;
+  int32_t PAK_ON = 1;
+  int32_t HARDWARECURSOR = 0;
+  float VOLUME_MUSIC = 1.0f;
+  float VOLUME_SOUND = 1.0f;
+  int32_t DWIDTH = 0;
+  int32_t DHEIGHT = 0;
+  std::string TEST_LEVEL;
+
+  // Level data counts time in ticks of 1/50 s and speeds per tick.
+  virtual float inc2period(float n) { return n / static_cast<float>(_ips); }
+  virtual float inc2speed(float n) { return n * static_cast<float>(_ips); }
+
+ protected:
+  int32_t _ips = 50;
+};
+
+}  // namespace vandrell
