@@ -1,7 +1,7 @@
 // The game's entry point.
 #include "core/automation.h"
 #include "game/app.h"
-#include "game/messages.h"
+#include "gui/app_messages.h"
 #include "gui/gui.h"
 #include "gui/object.h"
 #include "platform/log.h"

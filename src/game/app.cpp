@@ -8,7 +8,7 @@
 #include "core/automation.h"
 #include "core/numeric.h"
 #include "core/screen.h"
-#include "game/messages.h"
+#include "gui/app_messages.h"
 #include "gui/color.h"
 #include "gui/formatter.h"
 #include "gui/gui.h"
@@ -261,7 +261,7 @@ void tApp::render() {
 void tApp::render2() {
   _xPointer = MouseX();
   _yPointer = MouseY();
-  tGui::send(M_CURSOR_RENDER(), tIntArray{_xPointer, _yPointer}, {});
+  M_CURSOR_RENDER::send({_xPointer, _yPointer});
 }
 
 void tApp::counters() {
