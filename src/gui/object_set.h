@@ -2,6 +2,12 @@
 // list order is the stacking order: the first member is the bottom, and every
 // message reaches the members bottom to top, so the topmost member that answers
 // a query writes the answer last.
+//
+// Ownership: sets own their members, and nothing else owns a GUI object. Every
+// other reference (a pic's location, its attached pics, a mission's pics, the
+// owners in a pause map, a text's level) is a weak_ptr, a name looked up when
+// needed, or a raw identity that never outlives its owner. So freeing a set
+// frees all it held, and no cycle keeps a level alive after it is gone.
 #pragma once
 
 #include <cstddef>
