@@ -100,7 +100,6 @@ tApp::~tApp() {
 }
 
 int32_t tApp::parsePaths() {
-  ChangeDir(AppDir());
   tSwitchTable table;
   table.values["-user"] = [this](const std::string& v) { USER_PATH = v; };
   table.values["-pak"] = [this](const std::string& v) { PAK_ON = switchInt(v); };
@@ -143,7 +142,7 @@ void tApp::loadConfig() {
   if (_config.LoadFile(USER_PATH + "options", UTF8)) {
     DebugLog("Options loaded.");
   } else {
-    _config.LoadFile("default", UTF8);
+    _config.LoadFile(AppDir() + "default", UTF8);
     DebugLog("Default options loaded!");
   }
   FULLSCREEN = _config.GetInt("", "fullscreen", 0);
@@ -235,7 +234,7 @@ void tApp::graphicsSetup() {
 
 void tApp::setupIcon() {
   for (const char* name : {"data/icon_16.png", "data/icon.png"}) {
-    if (TPixmapPtr icon = tFile::Current().pixmap(name)) SetWindowIcon(icon);
+    if (TPixmapPtr icon = tFile::Current().pixmap(name, rmDefault())) SetWindowIcon(icon);
   }
 }
 

@@ -7,9 +7,9 @@
 
 namespace vandrell {
 
-tLetterPtr tFile::letter(const std::string& url, tResourceManager* manager) const {
+tLetterPtr tFile::letter(const std::string& url, tResourceManager& manager) const {
   auto font = std::make_shared<tLetter>();
-  if (const tLetterPtr cached = rmResource(manager, url, nullptr).as<tLetter>()) {
+  if (const tLetterPtr cached = manager.Resource(url, nullptr).as<tLetter>()) {
     font->share(*cached);
     return font;
   }
@@ -25,7 +25,7 @@ tLetterPtr tFile::letter(const std::string& url, tResourceManager* manager) cons
   }
   if (description) description->close();
   // An empty font is cached too: a missing font is looked for once.
-  rmResource(manager, url, font);
+  manager.Resource(url, font);
   return font;
 }
 

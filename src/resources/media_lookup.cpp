@@ -1,6 +1,7 @@
 #include "resources/media_lookup.h"
 
 #include "platform/filesystem.h"
+#include "platform/process.h"
 #include "platform/process_wide.h"
 #include "platform/shell.h"
 #include "platform/text_stream.h"
@@ -8,9 +9,13 @@
 
 namespace vandrell {
 
+tFile::tFile(std::string root) : _root(std::move(root)) {}
+
+std::string tFile::DefaultRoot() { return AppDir(); }
+
 int32_t tFile::loadLocale() {
   _locales.clear();
-  TStreamPtr stream = ReadFile("locale");
+  TStreamPtr stream = ReadFile(_root + "locale");
   if (!stream) return 0;
   TTextStream text(stream, LATIN1);
   for (const std::string& line : ReadConfigLines(text)) _locales.push_back(TrimConfigLine(line));
@@ -24,59 +29,62 @@ int32_t tFile::loadPak() {
   names.push_back("data");
   for (const std::string& name : names) {
     auto pak = std::make_shared<tPak>();
-    if (pak->load(name)) _paks->push_back(pak);
+    if (pak->load(_root + name)) _paks->push_back(pak);
   }
   return 0;
 }
 
-TStreamPtr tFile::file(const std::string& name) const {
+TStreamPtr tFile::file(const std::string& name, tNeed need) const {
   if (_paks) {
     for (const auto& pak : *_paks) {
       if (TStreamPtr stream = pak->get(name)) return stream;
     }
-    Notify("Can't load " + name + " from pak!", false);
+    if (need == REQUIRED) Notify("Can't load " + name + " from pak!", false);
   }
   for (const std::string& locale : _locales) {
-    const std::string path = locale + "/" + name;
+    const std::string path = _root + locale + "/" + name;
     if (FileType(path) == FILETYPE_FILE) return ReadFile(path);
   }
-  return FileType(name) == FILETYPE_FILE ? ReadFile(name) : nullptr;
+  const std::string path = _root + name;
+  return FileType(path) == FILETYPE_FILE ? ReadFile(path) : nullptr;
 }
 
-TStreamPtr tFile::media(const std::string& name) const { return file(MEDIA_PATH + name); }
+TStreamPtr tFile::media(const std::string& name, tNeed need) const { return file(MEDIA_PATH + name, need); }
 
 TStreamPtr tFile::sound(const std::string& name) const { return media(name + ".ogg"); }
 
 TStreamPtr tFile::music(const std::string& name) const { return file(MUSIC_PATH + name + ".ogg"); }
 
-TStreamPtr tFile::musicVolume(const std::string& name) const { return file(MUSIC_PATH + name + ".ogg.vol"); }
+TStreamPtr tFile::musicVolume(const std::string& name) const {
+  return file(MUSIC_PATH + name + ".ogg.vol", OPTIONAL);
+}
 
-TStreamPtr tFile::level(const std::string& name) const { return file(LEVEL_PATH + name); }
+TStreamPtr tFile::level(const std::string& name, tNeed need) const { return file(LEVEL_PATH + name, need); }
 
-TPixmapPtr tFile::pixmap(const std::string& url, tResourceManager* manager) const {
-  tResource found = rmResource(manager, url, nullptr);
-  if (!found) found = rmResource(manager, url, LoadPixmap(media(url)));
+TPixmapPtr tFile::pixmap(const std::string& url, tResourceManager& manager) const {
+  tResource found = manager.Resource(url, nullptr);
+  if (!found) found = manager.Resource(url, LoadPixmap(media(url)));
   return found.as<TPixmap>();
 }
 
 template <typename Make>
-TImagePtr tFile::cachedImage(const std::string& url, const std::string& key, tResourceManager* manager,
+TImagePtr tFile::cachedImage(const std::string& url, const std::string& key, tResourceManager& manager,
                              Make make) const {
-  if (const tResource found = rmResource(manager, key, nullptr)) return found.as<TImage>();
+  if (const tResource found = manager.Resource(key, nullptr)) return found.as<TImage>();
   // The pixmap goes through the manager too, so images of one file with
   // different flags or cells decode it only once.
   TImagePtr made = make(pixmap(url, manager));
-  rmResource(manager, key, made);
+  manager.Resource(key, made);
   return made;
 }
 
-TImagePtr tFile::image(const std::string& url, int32_t flags, tResourceManager* manager) const {
+TImagePtr tFile::image(const std::string& url, int32_t flags, tResourceManager& manager) const {
   const std::string key = url + "@image_" + std::to_string(flags);
   return cachedImage(url, key, manager, [&](const TPixmapPtr& source) { return TImage::Load(source, flags); });
 }
 
 TImagePtr tFile::anim(const std::string& url, int32_t cellWidth, int32_t cellHeight, int32_t firstCell,
-                      int32_t cellCount, int32_t flags, tResourceManager* manager) const {
+                      int32_t cellCount, int32_t flags, tResourceManager& manager) const {
   std::string key = url + "@anim_";
   for (const int32_t number : {cellWidth, cellHeight, firstCell, cellCount}) key += std::to_string(number) + "_";
   key += std::to_string(flags);

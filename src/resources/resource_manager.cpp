@@ -39,18 +39,4 @@ tCacheResourceManager& rmDefault() { return tProcessWide<tCacheResourceManager>:
 
 tNullResourceManager& rmNull() { return tProcessWide<tNullResourceManager>::get(); }
 
-namespace {
-tResourceManager& orDefault(tResourceManager* manager) { return manager ? *manager : rmDefault(); }
-}  // namespace
-
-tResource rmResource(tResourceManager* manager, const std::string& url, const tResource& res) {
-  return orDefault(manager).Resource(url, res);
-}
-
-tResource rmThrough(tResourceManager* manager, const std::string& url, const tResource& res) {
-  return orDefault(manager).Through(url, res);
-}
-
-std::string rmUrl(tResourceManager* manager, const tResource& res) { return orDefault(manager).Url(res); }
-
 }  // namespace vandrell

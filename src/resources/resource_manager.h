@@ -81,9 +81,4 @@ tCacheResourceManager& rmDefault();
 // The manager of things that must never be cached (loading screens).
 tNullResourceManager& rmNull();
 
-// A null manager stands for rmDefault.
-tResource rmResource(tResourceManager* manager, const std::string& url, const tResource& res);
-tResource rmThrough(tResourceManager* manager, const std::string& url, const tResource& res);
-std::string rmUrl(tResourceManager* manager, const tResource& res);
-
 }  // namespace vandrell

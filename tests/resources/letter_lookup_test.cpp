@@ -22,13 +22,13 @@ void putFont() {
 class LetterLookup : public ::testing::Test {
  protected:
   WorkingFolder folder;
-  tFile files;
+  tFile files{folder.root()};
   tCacheResourceManager cache;
 };
 
 TEST_F(LetterLookup, LoadsTheDescriptionAndItsPixmapFromTheMedia) {
   putFont();
-  const tLetterPtr font = files.letter("fonts/small", &cache);
+  const tLetterPtr font = files.letter("fonts/small", cache);
   ASSERT_NE(font->alpha('A'), nullptr);
   EXPECT_EQ(font->width("AB"), 6 + 4 - 2);
   EXPECT_EQ(font->height(), 5);
@@ -36,10 +36,10 @@ TEST_F(LetterLookup, LoadsTheDescriptionAndItsPixmapFromTheMedia) {
 
 TEST_F(LetterLookup, CachedFontsShareGlyphsButNotSpacing) {
   putFont();
-  const tLetterPtr first = files.letter("fonts/small", &cache);
+  const tLetterPtr first = files.letter("fonts/small", cache);
   first->space(3, 3);
   DeleteFile("media/fonts/small");  // the second comes from the cache
-  const tLetterPtr second = files.letter("fonts/small", &cache);
+  const tLetterPtr second = files.letter("fonts/small", cache);
   EXPECT_NE(first, second);
   EXPECT_EQ(first->_alphabet, second->_alphabet);
   EXPECT_EQ(second->_hSpace, -2);
@@ -50,8 +50,8 @@ TEST_F(LetterLookup, CachedFontsShareGlyphsButNotSpacing) {
 
 TEST_F(LetterLookup, WithoutACacheEveryCallLoadsAnew) {
   putFont();
-  const tLetterPtr first = files.letter("fonts/small", &rmNull());
-  const tLetterPtr second = files.letter("fonts/small", &rmNull());
+  const tLetterPtr first = files.letter("fonts/small", rmNull());
+  const tLetterPtr second = files.letter("fonts/small", rmNull());
   EXPECT_NE(first->_alphabet, second->_alphabet);
   EXPECT_NE(second->alpha('B'), nullptr);
 }
@@ -60,7 +60,7 @@ TEST_F(LetterLookup, AMissingDescriptionOrPixmapGivesAnEmptyCachedFont) {
   LogCapture log;
   WorkingFolder::put("media/fonts/nopixmap", "[Char65]\nchar=65\nw=6\nh=5\n");
   for (const std::string url : {"fonts/absent", "fonts/nopixmap"}) {
-    const tLetterPtr font = files.letter(url, &cache);
+    const tLetterPtr font = files.letter(url, cache);
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->alpha('A'), nullptr) << url;
     EXPECT_EQ(font->width("AAA"), 0);

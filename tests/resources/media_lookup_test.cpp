@@ -42,7 +42,7 @@ class MediaLookup : public ::testing::Test {
   ~MediaLookup() override { tPak::pakCaseSensitive = true; }
 
   WorkingFolder folder;
-  tFile files;
+  tFile files{folder.root()};
 };
 
 }  // namespace
@@ -101,6 +101,32 @@ TEST_F(MediaLookup, LocaleArchivesOverrideDataAndMissingEntriesFallBackToFolders
   EXPECT_TRUE(log.contains("Can't load media/nowhere from pak!"));
 }
 
+TEST_F(MediaLookup, OptionalFilesAreProbedWithoutTheNoticeWhileRequiredOnesRaiseIt) {
+  pack("data", {{"music/theme.ogg", "music"}, {"locations/l1/location.cfg", "l"}});
+  files.loadPak();
+  LogCapture log;
+  EXPECT_EQ(files.musicVolume("theme"), nullptr);
+  EXPECT_EQ(files.level("l1/music.cfg", tFile::OPTIONAL), nullptr);
+  EXPECT_EQ(files.media("data/url", tFile::OPTIONAL), nullptr);
+  EXPECT_TRUE(log.lines().empty());
+  EXPECT_EQ(files.level("l1/objects.cfg"), nullptr);
+  EXPECT_TRUE(log.contains("Can't load locations/l1/objects.cfg from pak!"));
+  EXPECT_EQ(content(files.level("l1/location.cfg", tFile::OPTIONAL)), "l") << "a probe still finds what is there";
+}
+
+TEST_F(MediaLookup, FilesAreFoundInTheRootWhateverTheWorkingFolder) {
+  TempDir elsewhere;
+  WorkingFolder::put("locale", "de\n");
+  WorkingFolder::put("de/media/a", "de a");
+  WorkingFolder::put("media/b", "plain b");
+  files.loadLocale();
+  ASSERT_TRUE(ChangeDir(elsewhere.path()));
+  EXPECT_EQ(content(files.media("a")), "de a");
+  EXPECT_EQ(content(files.media("b")), "plain b");
+  tFile other(elsewhere.path() + "/");
+  EXPECT_EQ(other.media("b"), nullptr);
+}
+
 TEST_F(MediaLookup, TypedNamesUseTheirFoldersAndExtensions) {
   WorkingFolder::put("media/click.ogg", "sound");
   WorkingFolder::put("music/theme.ogg", "music");
@@ -116,36 +142,36 @@ TEST_F(MediaLookup, ImagesOfOneFileShareOneDecodedPixmap) {
   putPng("media/pic.png", 4, 2);
   tCacheResourceManager cache;
   LogCapture log;
-  TImagePtr defaults = files.image("pic.png", -1, &cache);
-  TImagePtr filtered = files.image("pic.png", FILTEREDIMAGE, &cache);
+  TImagePtr defaults = files.image("pic.png", -1, cache);
+  TImagePtr filtered = files.image("pic.png", FILTEREDIMAGE, cache);
   ASSERT_TRUE(defaults);
   ASSERT_TRUE(filtered);
   EXPECT_NE(defaults, filtered);
   EXPECT_EQ(filtered->flags, FILTEREDIMAGE);
   EXPECT_EQ(log.lines(), (std::vector<std::string>{"rm> pic.png", "rm> pic.png@image_-1", "rm> pic.png@image_2"}));
 
-  TPixmapPtr pixmap = files.pixmap("pic.png", &cache);
+  TPixmapPtr pixmap = files.pixmap("pic.png", cache);
   EXPECT_EQ(filtered->pixmaps.at(0), pixmap) << "the second image was made from the cached pixmap";
-  EXPECT_EQ(files.image("pic.png", -1, &cache), defaults);
+  EXPECT_EQ(files.image("pic.png", -1, cache), defaults);
   EXPECT_EQ(log.lines().size(), 3u) << "requests for known keys register nothing";
 
-  TImagePtr strip = files.anim("pic.png", 2, 2, 0, 2, -1, &cache);
+  TImagePtr strip = files.anim("pic.png", 2, 2, 0, 2, -1, cache);
   ASSERT_TRUE(strip);
   EXPECT_EQ(strip->frameCount(), 2);
   EXPECT_EQ(log.lines().back(), "rm> pic.png@anim_2_2_0_2_-1");
-  EXPECT_EQ(files.anim("pic.png", 2, 2, 0, 2, -1, &cache), strip);
-  EXPECT_NE(files.anim("pic.png", 2, 2, 1, 1, -1, &cache), strip);
+  EXPECT_EQ(files.anim("pic.png", 2, 2, 0, 2, -1, cache), strip);
+  EXPECT_NE(files.anim("pic.png", 2, 2, 1, 1, -1, cache), strip);
 }
 
 TEST_F(MediaLookup, NullManagerDecodesEveryTimeAndLogsNothing) {
   putPng("media/pic.png", 2, 2);
   LogCapture log;
-  TPixmapPtr first = files.pixmap("pic.png", &rmNull());
-  TPixmapPtr second = files.pixmap("pic.png", &rmNull());
+  TPixmapPtr first = files.pixmap("pic.png", rmNull());
+  TPixmapPtr second = files.pixmap("pic.png", rmNull());
   ASSERT_TRUE(first);
   ASSERT_TRUE(second);
   EXPECT_NE(first, second);
-  EXPECT_NE(files.image("pic.png", 2, &rmNull()), files.image("pic.png", 2, &rmNull()));
+  EXPECT_NE(files.image("pic.png", 2, rmNull()), files.image("pic.png", 2, rmNull()));
   EXPECT_TRUE(log.lines().empty());
 }
 
@@ -153,21 +179,21 @@ TEST_F(MediaLookup, MissingOrBrokenMediaIsNullAndNotRemembered) {
   tCacheResourceManager cache;
   WorkingFolder::put("media/broken.png", "not an image");
   LogCapture log;
-  EXPECT_EQ(files.pixmap("missing.png", &cache), nullptr);
-  EXPECT_EQ(files.image("broken.png", -1, &cache), nullptr);
-  EXPECT_EQ(files.anim("missing.png", 1, 1, 0, 1, -1, &cache), nullptr);
+  EXPECT_EQ(files.pixmap("missing.png", cache), nullptr);
+  EXPECT_EQ(files.image("broken.png", -1, cache), nullptr);
+  EXPECT_EQ(files.anim("missing.png", 1, 1, 0, 1, -1, cache), nullptr);
   EXPECT_FALSE(log.contains("rm> "));
 
   putPng("media/missing.png", 1, 1);
-  EXPECT_NE(files.pixmap("missing.png", &cache), nullptr) << "a file that appears later is found";
+  EXPECT_NE(files.pixmap("missing.png", cache), nullptr) << "a file that appears later is found";
 }
 
 TEST_F(MediaLookup, AKeyHoldingAnotherKindOfObjectYieldsNothing) {
   putPng("media/pic.png", 2, 2);
   tCacheResourceManager cache;
   cache.Resource("pic.png", std::make_shared<std::string>("a font, say"));
-  EXPECT_EQ(files.pixmap("pic.png", &cache), nullptr);
-  EXPECT_EQ(files.image("pic.png", -1, &cache), nullptr);
+  EXPECT_EQ(files.pixmap("pic.png", cache), nullptr);
+  EXPECT_EQ(files.image("pic.png", -1, cache), nullptr);
 }
 
 }  // namespace vandrell

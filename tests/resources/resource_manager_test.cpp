@@ -72,18 +72,6 @@ TEST(ResourceManager, NullManagerPassesEverythingThrough) {
   EXPECT_TRUE(log.lines().empty());
 }
 
-TEST(ResourceManager, NoManagerMeansTheDefaultCache) {
-  const tResource a = thing(1);
-  EXPECT_EQ(rmResource(nullptr, "rm-test-key", a), a);
-  EXPECT_EQ(rmDefault().Resource("rm-test-key", nullptr), a);
-  EXPECT_EQ(rmUrl(nullptr, a), "rm-test-key");
-  const tResource b = thing(2);
-  EXPECT_EQ(rmThrough(nullptr, "rm-through", b), b);
-  EXPECT_EQ(rmUrl(&rmNull(), a), "");
-  EXPECT_EQ(rmResource(&rmNull(), "rm-test-key", b), b);
-  rmDefault().Clear();
-}
-
 TEST(ResourceManager, ResourcesKnowTheirKind) {
   const tResource a = thing(7);
   EXPECT_EQ(a.as<Thing>()->id, 7);

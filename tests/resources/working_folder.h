@@ -1,11 +1,14 @@
-// Runs a test inside a fresh folder made the working folder, with helpers to
-// lay out data files there; the previous working folder comes back after.
+// Runs a test inside a fresh folder made the working folder and the root of
+// the process-wide media lookup, with helpers to lay out data files there; the
+// previous working folder and lookup come back after.
 #pragma once
 
 #include <string>
 
 #include "platform/filesystem.h"
+#include "platform/process_wide.h"
 #include "platform/stream.h"
+#include "resources/media_lookup.h"
 #include "support/temp_dir.h"
 
 namespace vandrell {
@@ -13,6 +16,9 @@ namespace vandrell {
 class WorkingFolder {
  public:
   WorkingFolder() : _previous(CurrentDir()) { ChangeDir(_dir.path()); }
+
+  // The folder, ready to be a media root.
+  std::string root() const { return _dir.path() + "/"; }
   ~WorkingFolder() { ChangeDir(_previous); }
   WorkingFolder(const WorkingFolder&) = delete;
   WorkingFolder& operator=(const WorkingFolder&) = delete;
@@ -28,6 +34,7 @@ class WorkingFolder {
  private:
   TempDir _dir;
   std::string _previous;
+  tCurrentScope<tFile> _media{std::make_shared<tFile>(root())};
 };
 
 }  // namespace vandrell
