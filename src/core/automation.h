@@ -44,8 +44,6 @@ class tAutomation {
   bool endFrame();
 
   int32_t frame() const { return _frame; }
-  int32_t frameLimit() const { return _frameLimit; }
-  bool fixedTime() const { return _fixedTime; }
 
  private:
   // Keeps each finished frame (and writes those -shotevery asks for), so

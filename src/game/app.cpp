@@ -270,7 +270,7 @@ void tApp::counters() {
   line.join("| %d ").d(0);
   if (const auto& treated = tGuiTreatCatcher::Current().get()) line.join("%s").s(treated->id());
   SetTransform(0.0f, 1.0f, 1.0f);
-  tColorf::CreateBright(3)->Setup();
+  tColorf::CreateBright(ALPHABLEND)->Setup();
   DrawText(line.sf(), 2.0f, 2.0f);
 }
 

@@ -19,10 +19,7 @@ std::any tGuiCatcher::send(tGuiMessage&& msg, std::any in, std::any out) {
   return tGuiObject::send(std::move(msg), std::move(in), std::move(out));
 }
 
-int32_t tGuiCatcher::install() {
-  send(GUIMSG_INSTALLCATCHER{}, shared_from_this());
-  return 0;
-}
+void tGuiCatcher::install() { send(GUIMSG_INSTALLCATCHER{}, shared_from_this()); }
 
 int32_t tGuiCatcher::_event(const TEvent&) { return 0; }
 

@@ -21,7 +21,7 @@ class tGuiCatcher : public std::enable_shared_from_this<tGuiCatcher> {
   virtual int32_t message(tGuiMessage& msg);
   static std::any send(tGuiMessage&& msg, std::any in = {}, std::any out = {});
   // Joins the root's catchers; the catcher must be owned by a std::shared_ptr.
-  virtual int32_t install();
+  virtual void install();
 
  protected:
   virtual int32_t _event(const TEvent& ev);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/draw.h"
 #include "platform/stream.h"
 
 namespace vandrell {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "gui/object_set.h"
-#include "gui/visual_rect.h"
+#include "gui/gui_rect.h"
 
 namespace vandrell {
 

@@ -38,15 +38,9 @@ std::shared_ptr<tGuiObject> tGui::insertBottom(std::shared_ptr<tGuiObject> obj, 
   return _objects->insertBottom(std::move(obj), name);
 }
 
-int32_t tGui::render() {
-  send(GUIMSG_RENDER{});
-  return 0;
-}
+void tGui::render() { send(GUIMSG_RENDER{}); }
 
-int32_t tGui::update(float delta) {
-  send(GUIMSG_UPDATE{}, tFloatArray{delta});
-  return 0;
-}
+void tGui::update(float delta) { send(GUIMSG_UPDATE{}, tFloatArray{delta}); }
 
 int32_t tGui::event(const TEvent& ev) {
   for (size_t i = 0; i < _catchers.size(); ++i) _catchers[i]->event(ev);

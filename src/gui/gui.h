@@ -34,8 +34,8 @@ class tGui : public tGuiMessageReceiver {
 
   virtual std::shared_ptr<tGuiObject> insert(std::shared_ptr<tGuiObject> obj, const std::string& name = "");
   virtual std::shared_ptr<tGuiObject> insertBottom(std::shared_ptr<tGuiObject> obj, const std::string& name = "");
-  virtual int32_t render();
-  virtual int32_t update(float delta);
+  virtual void render();
+  virtual void update(float delta);
   // Hands the platform event to every catcher, in installation order.
   virtual int32_t event(const TEvent& ev);
   static std::any send(tGuiMessage&& msg, std::any in = {}, std::any out = {});

@@ -23,9 +23,8 @@ int32_t tGuiHoverable::isTreat() const { return getTreat().get() == this ? 1 : 0
 
 std::shared_ptr<tGuiHoverable> tGuiHoverable::getTreat() { return tGuiTreatCatcher::Current().get(); }
 
-int32_t tGuiHoverable::treatUpdate() {
+void tGuiHoverable::treatUpdate() {
   if (treated() != isTreat()) tGuiTreatCatcher::Current().update();
-  return 0;
 }
 
 int32_t tGuiHoverable::treated() const { return _keepTreat && isHover() ? 1 : 0; }
@@ -35,6 +34,6 @@ int32_t tGuiHoverable::GUIMSG_TREAT(vandrell::GUIMSG_TREAT& msg) {
   return 0;
 }
 
-int32_t tGuiHoverable::treat(const std::shared_ptr<tGuiHoverable>&) { return 0; }
+void tGuiHoverable::treat(const std::shared_ptr<tGuiHoverable>&) {}
 
 }  // namespace vandrell

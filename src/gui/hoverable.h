@@ -33,13 +33,13 @@ class tGuiHoverable : public tGuiObject {
   static std::shared_ptr<tGuiHoverable> getTreat();
   // Runs a treat pass at once when this object's claim on the pointer no
   // longer matches the current answer.
-  virtual int32_t treatUpdate();
+  virtual void treatUpdate();
   virtual int32_t treated() const;
   // Answers with this object when it claims the pointer; being higher in the
   // stack it overwrites the claims of the objects below.
   virtual int32_t GUIMSG_TREAT(vandrell::GUIMSG_TREAT& msg);
   // Called when this object has just become the treated one.
-  virtual int32_t treat(const std::shared_ptr<tGuiHoverable>& previous);
+  virtual void treat(const std::shared_ptr<tGuiHoverable>& previous);
 
  protected:
   int32_t _keepHover = 0;

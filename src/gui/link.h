@@ -34,10 +34,10 @@ class tGuiHref : public tGuiLabel {
   void _paint() override;
 
  protected:
-  tColorfPtr _ncolor = tColorf::Create(3);
-  tColorfPtr _hcolor = tColorf::Create(3);
-  tColorfPtr _acolor = tColorf::Create(3);
-  tColorfPtr _dcolor = tColorf::Create(3);
+  tColorfPtr _ncolor = tColorf::Create(ALPHABLEND);
+  tColorfPtr _hcolor = tColorf::Create(ALPHABLEND);
+  tColorfPtr _acolor = tColorf::Create(ALPHABLEND);
+  tColorfPtr _dcolor = tColorf::Create(ALPHABLEND);
   int32_t _enable = 1;
   int32_t _press = 0;  // the button pressed over the link, 0 when none
 };

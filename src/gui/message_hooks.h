@@ -87,14 +87,19 @@ class tGuiHookTable {
   std::vector<tGuiHook> _hooks;
 };
 
-// Declares the handlers of CLASS, whose direct base is BASE; see above.
-#define VANDRELL_GUI_HOOKS(CLASS, BASE, ...)                                                             \
+// Declares the handlers of CLASS, whose direct base is BASE; see above. The
+// macro leaves the class body in a private section: write `public:` after it.
+#define VANDRELL_GUI_HOOKS(CLASS, BASE, ...) VANDRELL_GUI_HOOKS_TABLE(CLASS, BASE, , __VA_ARGS__)
+// The same for a class template whose base depends on its parameters.
+#define VANDRELL_GUI_TEMPLATE_HOOKS(CLASS, BASE, ...) VANDRELL_GUI_HOOKS_TABLE(CLASS, BASE, template, __VA_ARGS__)
+
+#define VANDRELL_GUI_HOOKS_TABLE(CLASS, BASE, TEMPLATE, ...)                                             \
  protected:                                                                                              \
   const tGuiHookTable& _getMessageHooks() const override {                                               \
     static_assert(std::is_same_v<CLASS, std::remove_cvref_t<decltype(*this)>>,                           \
-                  "VANDRELL_GUI_HOOKS names another class");                                             \
+                  "the message hooks name another class");                                               \
     static const tGuiHookTable hooks =                                                                   \
-        BASE::_getMessageHooks().overlay<CLASS __VA_OPT__(, ) __VA_ARGS__>(typeid(BASE));                \
+        BASE::_getMessageHooks().TEMPLATE overlay<CLASS __VA_OPT__(, ) __VA_ARGS__>(typeid(BASE));       \
     return hooks;                                                                                        \
   }                                                                                                      \
                                                                                                          \

@@ -1,4 +1,4 @@
-// Points and closed polygons used as hit shapes: rotated image footprints and
+// Closed polygons used as hit shapes: rotated image footprints and
 // the click areas that scene images may carry.
 #pragma once
 
@@ -6,26 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "gui/pset.h"
 #include "gui/rect.h"
 
 namespace vandrell {
 
 class TStream;
-
-class tPset {
- public:
-  float x = 0.0f;
-  float y = 0.0f;
-
-  static std::shared_ptr<tPset> Create(float x, float y);
-  static std::shared_ptr<tPset> CreatePset(const tPset& p);
-
-  // Two little-endian floats, x then y.
-  void Save(TStream& stream) const;
-  void Load(TStream& stream);
-};
-
-using tPsetPtr = std::shared_ptr<tPset>;
 
 // The last point joins the first; points are shared, so a caller holding one
 // sees the polygon's transforms.

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gui/visual_rect.h"
+#include "gui/gui_rect.h"
 #include "platform/image.h"
 
 namespace vandrell {

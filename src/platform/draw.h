@@ -41,11 +41,9 @@ void SetViewport(int32_t x, int32_t y, int32_t width, int32_t height);
 void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height);
 // Added to every drawing position.
 void SetOrigin(float x, float y);
-void GetOrigin(float& x, float& y);
 // The point of Plot, DrawLine, DrawRect and DrawText placed at the drawing
 // position (images use their own handle).
 void SetHandle(float x, float y);
-void GetHandle(float& x, float& y);
 
 void Plot(float x, float y);
 // With lastPixel 1 the end point is drawn too.

@@ -89,19 +89,9 @@ void SetOrigin(float x, float y) {
   TDrawState::Current().origin_y = y;
 }
 
-void GetOrigin(float& x, float& y) {
-  x = TDrawState::Current().origin_x;
-  y = TDrawState::Current().origin_y;
-}
-
 void SetHandle(float x, float y) {
   TDrawState::Current().handle_x = x;
   TDrawState::Current().handle_y = y;
-}
-
-void GetHandle(float& x, float& y) {
-  x = TDrawState::Current().handle_x;
-  y = TDrawState::Current().handle_y;
 }
 
 }  // namespace vandrell

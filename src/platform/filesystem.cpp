@@ -1,6 +1,5 @@
 #include "platform/filesystem.h"
 
-#include <chrono>
 #include <filesystem>
 
 namespace vandrell {
@@ -14,20 +13,6 @@ int32_t FileType(const std::string& path) {
   if (fs::is_directory(status)) return FILETYPE_DIR;
   if (fs::exists(status)) return FILETYPE_FILE;
   return FILETYPE_NONE;
-}
-
-int64_t FileTime(const std::string& path) {
-  std::error_code ec;
-  const auto time = fs::last_write_time(path, ec);
-  if (ec) return 0;
-  const auto system = std::chrono::file_clock::to_sys(time);
-  return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
-}
-
-int64_t FileSize(const std::string& path) {
-  std::error_code ec;
-  const auto size = fs::file_size(path, ec);
-  return ec ? -1 : static_cast<int64_t>(size);
 }
 
 bool CreateDir(const std::string& path, bool recurse) {

@@ -10,8 +10,6 @@ enum TFileType : int32_t { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 
 
 int32_t FileType(const std::string& path);
 // Seconds since the epoch of the last change, 0 when the path does not exist.
-int64_t FileTime(const std::string& path);
-int64_t FileSize(const std::string& path);
 // Creates the folder, with all missing parents when `recurse` is set.
 bool CreateDir(const std::string& path, bool recurse = true);
 bool DeleteFile(const std::string& path);

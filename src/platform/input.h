@@ -20,7 +20,6 @@ void SetSystemPointer(int32_t pointer);
 // While disabled, keyboard and mouse input from the window is ignored (an
 // input replay is running); window events still arrive.
 void SetSystemInputEnabled(bool enabled);
-bool SystemInputEnabled();
 
 // The virtual-key code the game uses for a key, from the window system's key
 // symbol; 0 for keys the game has no code for.

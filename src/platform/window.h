@@ -76,7 +76,6 @@ void GetClsColor(int32_t& red, int32_t& green, int32_t& blue);
 void SetWindowCaption(const std::string& caption);
 void MinimizeWindow();
 void RestoreWindow();
-bool WindowMinimized();
 // The native handle of the active window, 0 when there is none.
 intptr_t WindowHandle();
 

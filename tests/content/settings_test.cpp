@@ -26,7 +26,9 @@ TEST_F(ContentSettingsTest, LocaleListNamesTheEnglishArchive) {
   TStreamPtr locale = ReadFile(root() + "/locale");
   ASSERT_NE(locale, nullptr);
   EXPECT_EQ(locale->readLine(), "en");
-  if (packed()) EXPECT_NE(ReadFile(root() + "/en"), nullptr);
+  if (packed()) {
+    EXPECT_NE(ReadFile(root() + "/en"), nullptr);
+  }
 }
 
 }  // namespace

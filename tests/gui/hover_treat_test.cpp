@@ -19,9 +19,8 @@ class tSpot : public tGuiHoverable {
   }
   int32_t isVisible() const override { return visible; }
   int32_t hovering(float x, float y) override { return left <= x && x <= right && top <= y && y <= bottom; }
-  int32_t treat(const std::shared_ptr<tGuiHoverable>& previous) override {
+  void treat(const std::shared_ptr<tGuiHoverable>& previous) override {
     treatCalls.push_back(previous);
-    return 0;
   }
 
   int32_t left, top, right, bottom;

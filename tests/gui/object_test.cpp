@@ -59,6 +59,19 @@ class tOtherName : public tGuiObject {
   }
 };
 
+// A mixin over any base: its table overlays whatever class it is given.
+template <class Base>
+class tPonging : public Base {
+  VANDRELL_GUI_TEMPLATE_HOOKS(tPonging, Base, &tPonging::TESTMSG_PONG)
+
+ public:
+  using Base::Base;
+  virtual int32_t TESTMSG_PONG(vandrell::TESTMSG_PONG&) {
+    this->trace.push_back("mixin:PONG");
+    return 0;
+  }
+};
+
 class tUndeclared : public tBase {
  public:
   using tBase::tBase;
@@ -97,6 +110,15 @@ TEST_F(GuiObjectTest, SubclassHandlerReplacesTheBaseHandlerAndRunsOnce) {
     tGuiObject::sendto(*object, TESTMSG_PING{});
     EXPECT_EQ(trace, (tTrace{"derived:UPDATE", "base:PING"}));
   }
+}
+
+TEST_F(GuiObjectTest, ATemplateOverADependentBaseKeepsTheBaseHandlers) {
+  tTrace trace;
+  auto object = std::make_shared<tPonging<tListedOverride>>(trace);
+  tGuiObject::sendto(*object, GUIMSG_UPDATE{});
+  tGuiObject::sendto(*object, TESTMSG_PING{});
+  tGuiObject::sendto(*object, TESTMSG_PONG{});
+  EXPECT_EQ(trace, (tTrace{"derived:UPDATE", "base:PING", "mixin:PONG"}));
 }
 
 TEST_F(GuiObjectTest, HandlerIsFoundByItsParameterTypeWhateverItsName) {

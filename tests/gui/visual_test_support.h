@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/screen.h"
-#include "gui/visual_rect.h"
+#include "gui/gui_rect.h"
 
 namespace vandrell {
 

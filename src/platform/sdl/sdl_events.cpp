@@ -147,7 +147,6 @@ void SetSystemPointer(int32_t pointer) {
 }
 
 void SetSystemInputEnabled(bool enabled) { input().systemInput = enabled; }
-bool SystemInputEnabled() { return input().systemInput; }
 
 int32_t VirtualKeyFromKeySym(int32_t keySym) {
   if (keySym >= SDLK_a && keySym <= SDLK_z) return 'A' + (keySym - SDLK_a);

@@ -21,7 +21,6 @@ struct VideoState {
   int32_t clsRed = 0, clsGreen = 0, clsBlue = 0;
   TPresentHook presentHook = nullptr;
   void* presentContext = nullptr;
-  bool minimized = false;
 };
 
 VideoState& video() {
@@ -314,15 +313,12 @@ void SetWindowCaption(const std::string& caption) {
 
 void MinimizeWindow() {
   if (video().current && video().current->window) SDL_MinimizeWindow(video().current->window);
-  video().minimized = true;
 }
 
 void RestoreWindow() {
   if (video().current && video().current->window) SDL_RestoreWindow(video().current->window);
-  video().minimized = false;
 }
 
-bool WindowMinimized() { return video().minimized; }
 
 intptr_t WindowHandle() {
   return video().current ? reinterpret_cast<intptr_t>(video().current->window) : 0;

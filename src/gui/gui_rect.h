@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "gui/pset.h"
+#include "gui/gui_pset.h"
 
 namespace vandrell {
 

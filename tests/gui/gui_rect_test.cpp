@@ -1,4 +1,4 @@
-#include "gui/visual_rect.h"
+#include "gui/gui_rect.h"
 
 #include <cmath>
 
