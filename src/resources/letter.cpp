@@ -26,6 +26,18 @@ std::vector<tChar> splitChars(const std::string& text) {
 
 bool isBreak(const tChar& c, int32_t breakChar) { return static_cast<int64_t>(c.code) == breakChar; }
 
+// A description may give glyphs and spacing of any size, so sums of widths
+// and heights are taken in 64 bits and limited to the Int range at the end.
+int32_t toInt(int64_t n) {
+  return static_cast<int32_t>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX));
+}
+
+// Draws the glyph at x truncated toward zero; a glyph wholly left or right
+// of the pixmap is skipped before x could leave the Int range.
+void renderAt(const tLetterAlpha& glyph, TPixmap& pixmap, double x, int32_t y) {
+  if (x > -glyph._pixmap->width && x < pixmap.width) glyph.render(pixmap, static_cast<int32_t>(x), y);
+}
+
 // The records of one "Char" section, split into glyphs: a section name that
 // the description repeats collects several glyphs' keys in file order, and
 // each "char" after the first one starts the next glyph. Within a glyph the
@@ -50,9 +62,10 @@ tLetterAlphaPtr tLetterAlpha::Create(const TPixmapPtr& pixmap, int32_t x, int32_
 }
 
 void tLetterAlpha::render(TPixmap& pixmap, int32_t x, int32_t y) const {
-  const int32_t left = std::max(0, -x), top = std::max(0, -y);
-  const int32_t right = static_cast<int32_t>(std::min<int64_t>(_pixmap->width, int64_t{pixmap.width} - x));
-  const int32_t bottom = static_cast<int32_t>(std::min<int64_t>(_pixmap->height, int64_t{pixmap.height} - y));
+  const auto left = static_cast<int32_t>(std::clamp<int64_t>(-int64_t{x}, 0, _pixmap->width));
+  const auto top = static_cast<int32_t>(std::clamp<int64_t>(-int64_t{y}, 0, _pixmap->height));
+  const auto right = static_cast<int32_t>(std::min<int64_t>(_pixmap->width, int64_t{pixmap.width} - x));
+  const auto bottom = static_cast<int32_t>(std::min<int64_t>(_pixmap->height, int64_t{pixmap.height} - y));
   for (int32_t j = top; j < bottom; ++j) {
     for (int32_t i = left; i < right; ++i) {
       const uint8_t* from = _pixmap->PixelPtr(i, j);
@@ -67,8 +80,8 @@ void tLetterAlpha::render(TPixmap& pixmap, int32_t x, int32_t y) const {
 }
 
 void tLetter::space(int32_t h, int32_t v) {
-  _hSpace = _hSpace0 + h;
-  _vSpace = _vSpace0 + v;
+  _hSpace = toInt(int64_t{_hSpace0} + h);
+  _vSpace = toInt(int64_t{_vSpace0} + v);
 }
 
 tLetterPtr tLetter::Create(const std::string& path, int32_t flags) {
@@ -100,8 +113,8 @@ int32_t tLetter::LoadFile(const std::string& path, int32_t flags) {
 int32_t tLetter::Load(const tConfigBase& config, const TPixmapPtr& pixmap) {
   auto alphabet = std::make_shared<tAlphabet>(ALPHABET_SIZE);
   _alphabet = alphabet;
-  _hSpace0 = -2 * config.GetInt("Font", "h", 0);
-  _vSpace0 = -2 * config.GetInt("Font", "v", 0);
+  _hSpace0 = toInt(-2 * int64_t{config.GetInt("Font", "h", 0)});
+  _vSpace0 = toInt(-2 * int64_t{config.GetInt("Font", "v", 0)});
   space(0, 0);
   _height = 0;
   for (const std::string& section : config.Sections()) {
@@ -128,44 +141,47 @@ tLetterAlphaPtr tLetter::alpha(int32_t code) const {
 }
 
 int32_t tLetter::width(const std::string& text) const {
-  int32_t sum = 0;
+  int64_t sum = 0;
   bool counted = false;
   for (const tChar& c : splitChars(text)) {
     if (const tLetterAlphaPtr glyph = alpha(static_cast<int32_t>(c.code))) {
-      sum += glyph->width() + _hSpace;
+      sum += int64_t{glyph->width()} + _hSpace;
       counted = true;
     }
   }
-  return counted ? sum - _hSpace : 0;
+  // Spacing more negative than the glyphs are wide must not make a text
+  // take less than no room: callers size surfaces with it.
+  return counted ? toInt(std::max<int64_t>(sum - _hSpace, 0)) : 0;
 }
 
 int32_t tLetter::height() const { return _height; }
 
 int32_t tLetter::rectHeight(int32_t width, const std::string& text, int32_t breakChar) const {
   std::string rest = text;
-  int32_t lines = 0;
+  int64_t lines = 0;
   do {
     _cut(rest, width, breakChar);
     ++lines;
   } while (!rest.empty());
-  return lines * _height + (lines - 1) * _vSpace;
+  return toInt(std::max<int64_t>(lines * _height + (lines - 1) * _vSpace, 0));
 }
 
 int32_t tLetter::textHeight(int32_t width, const std::vector<std::string>& paragraphs, const std::string& prefix,
                             int32_t breakChar) const {
-  int32_t sum = 0;
+  int64_t sum = 0;
   for (size_t n = 0; n < paragraphs.size(); ++n) {
     if (n > 0) sum += _vSpace;
     sum += rectHeight(width, prefix + paragraphs[n], breakChar);
   }
-  return sum;
+  return toInt(std::max<int64_t>(sum, 0));
 }
 
 void tLetter::line(TPixmap& pixmap, const std::string& text, int32_t x, int32_t y) const {
+  int64_t at = x;
   for (const tChar& c : splitChars(text)) {
     if (const tLetterAlphaPtr glyph = alpha(static_cast<int32_t>(c.code))) {
-      glyph->render(pixmap, x, y);
-      x += glyph->width() + _hSpace;
+      renderAt(*glyph, pixmap, static_cast<double>(at), y);
+      at += int64_t{glyph->width()} + _hSpace;
     }
   }
 }
@@ -181,8 +197,8 @@ void tLetter::justify(TPixmap& pixmap, const std::string& text, int32_t y, int32
   float x = 0.0f;
   for (const tChar& c : chars) {
     if (const tLetterAlphaPtr glyph = alpha(static_cast<int32_t>(c.code))) {
-      glyph->render(pixmap, static_cast<int32_t>(x), y);
-      x += static_cast<float>(glyph->width() + _hSpace);
+      renderAt(*glyph, pixmap, x, y);
+      x += static_cast<float>(int64_t{glyph->width()} + _hSpace);
     }
     if (isBreak(c, breakChar)) x += extra;
   }
@@ -190,17 +206,18 @@ void tLetter::justify(TPixmap& pixmap, const std::string& text, int32_t y, int32
 
 int32_t tLetter::rect(TPixmap& pixmap, const std::string& text, int32_t align, int32_t y, int32_t breakChar) const {
   std::string rest = text;
+  int64_t at = y;
   do {
     const std::string current = _cut(rest, pixmap.width, breakChar);
     const int32_t free = pixmap.width - width(current);
     if (align == 3 && !rest.empty()) {
-      justify(pixmap, current, y, breakChar);
+      justify(pixmap, current, toInt(at), breakChar);
     } else {
-      line(pixmap, current, align == 1 ? free : align == 2 ? free / 2 : 0, y);
+      line(pixmap, current, align == 1 ? free : align == 2 ? free / 2 : 0, toInt(at));
     }
-    y += _height + _vSpace;
+    at += int64_t{_height} + _vSpace;
   } while (!rest.empty());
-  return y;
+  return toInt(at);
 }
 
 int32_t tLetter::text(TPixmap& pixmap, const std::vector<std::string>& paragraphs, const std::string& prefix,
@@ -213,10 +230,13 @@ std::string tLetter::_cut(std::string& text, int32_t width, int32_t breakChar) c
   const std::vector<tChar> chars = splitChars(text);
   size_t taken = 0;  // characters that go into this line, breaks included
   int64_t sum = 0;
+  bool counted = false;  // characters without a glyph take no room, even with negative spacing
   for (size_t i = 0; i < chars.size(); ++i) {
-    if (const tLetterAlphaPtr glyph = alpha(static_cast<int32_t>(chars[i].code)))
-      sum += glyph->width() + _hSpace;
-    if (int64_t{width} + _hSpace < sum) {
+    if (const tLetterAlphaPtr glyph = alpha(static_cast<int32_t>(chars[i].code))) {
+      sum += int64_t{glyph->width()} + _hSpace;
+      counted = true;
+    }
+    if (counted && int64_t{width} + _hSpace < sum) {
       // Without an earlier break the line ends before this character, but
       // never empty: a line that cannot hold one character holds one anyway.
       if (taken == 0) taken = std::max<size_t>(i, 1);

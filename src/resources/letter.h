@@ -68,10 +68,12 @@ class tLetter {
   virtual int32_t Load(const tConfigBase& config, const TPixmapPtr& pixmap);
   // Null outside 0..65534 or where the font has no glyph.
   virtual tLetterAlphaPtr alpha(int32_t code) const;
-  // Characters without a glyph take no room.
+  // Characters without a glyph take no room; never below 0, however
+  // negative the spacing.
   virtual int32_t width(const std::string& text) const;
   virtual int32_t height() const;
-  // Height of `text` broken into lines for `width`; an empty text is one line.
+  // Height of `text` broken into lines for `width`; an empty text is one
+  // line. Like textHeight, never below 0.
   virtual int32_t rectHeight(int32_t width, const std::string& text, int32_t breakChar) const;
   // Height of the paragraphs, each prefixed, one line spacing between them.
   virtual int32_t textHeight(int32_t width, const std::vector<std::string>& paragraphs, const std::string& prefix,

@@ -123,6 +123,34 @@ TEST(LetterMeasure, SpaceIsRelativeToTheFontsOwnSpacing) {
   EXPECT_EQ(font->width("aaa"), 26);
 }
 
+TEST(LetterMeasure, SpacingBeyondTheGlyphsNeverMakesTextTakeLessThanNoRoom) {
+  const tLetterPtr font = WordFont();
+  font->space(-30, -20);
+  EXPECT_EQ(font->width("abc"), 0);
+  EXPECT_EQ(font->textHeight(100, {"a", "b"}, "", ' '), 0);  // two lines 8 high, 20 apart
+  font->space(0, -20);
+  EXPECT_EQ(font->rectHeight(15, "ab", ' '), 0);
+}
+
+TEST(LetterMeasure, HugeGlyphsAndPaddingStayWithinTheIntRange) {
+  const TPixmapPtr image = TPixmap::Create(4, 4);
+  image->ClearPixels(static_cast<int32_t>(0xffffffff));
+  tLetter font;
+  font.Load(parseConfig("[Font]\nv=-2000000000\n[Char]\nchar=97\nw=2147483647\nh=2147483647\n"), image);
+  EXPECT_EQ(font._vSpace0, INT32_MAX);
+  EXPECT_EQ(font.width("aa"), INT32_MAX);
+  EXPECT_EQ(font.rectHeight(INT32_MAX, "a a", ' '), INT32_MAX);
+  font.space(0, INT32_MAX);
+  EXPECT_EQ(font._vSpace, INT32_MAX);
+  font.space(INT32_MIN, 0);  // the second glyph starts one pixel before the first one ends
+  EXPECT_EQ(font.width("aa"), INT32_MAX - 1);
+
+  font.space(0, 0);
+  const TPixmapPtr target = TPixmap::Create(8, 8);
+  for (const int32_t align : {0, 1, 2, 3}) EXPECT_EQ(font.rect(*target, "a a a", align, 0, ' '), INT32_MAX);
+  EXPECT_EQ(inkRow(*target, 0), "####....");  // only the first glyph's image lands on the pixmap
+}
+
 TEST(LetterMeasure, RectHeightCountsLinesAndTheirSpacing) {
   const tLetterPtr font = WordFont();
   font->space(0, 3);
@@ -167,6 +195,16 @@ TEST(LetterCut, EveryLineHoldsAtLeastOneCharacter) {
   EXPECT_EQ(font->rectHeight(0, "ab cd", ' '), 5 * 8);
   font->space(-20, 0);  // even a width below the spacing ends
   EXPECT_EQ(breakAll(*font, "ab", 0).size(), 2u);
+}
+
+TEST(LetterCut, CharactersWithoutGlyphsNeverOverflowALine) {
+  const tLetterPtr font = WordFont();
+  font->space(-20, -20);
+  EXPECT_EQ(breakAll(*font, "xyzw", 0), (std::vector<std::string>{"xyzw"}));
+  EXPECT_EQ(font->rectHeight(0, "xyzw", ' '), 8);
+  tLetter empty;  // a font whose files did not load: one line, 0 high
+  empty.space(-3, -3);
+  EXPECT_EQ(empty.rectHeight(0, "AB BA", ' '), 0);
 }
 
 TEST(LetterCut, KeepsMultiByteCharactersWhole) {
@@ -214,6 +252,8 @@ TEST(LetterDraw, GlyphsAreClippedAtThePixmapsEdges) {
   EXPECT_EQ(inkRow(*target, 3), "....####");
   EXPECT_EQ(inkRow(*target, 5), "....####");
   font->line(*target, "a", 100, -100);  // wholly outside: nothing, no fault
+  font->line(*target, "a", INT32_MIN, INT32_MIN);
+  font->line(*target, "aa", INT32_MAX, INT32_MAX);
 }
 
 TEST(LetterDraw, AlignsLinesLeftRightAndCentred) {
