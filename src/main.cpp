@@ -1,9 +1,13 @@
 // The game's entry point.
+#include <cstdio>
+
 #include "core/automation.h"
+#include "core/switches.h"
 #include "game/app.h"
 #include "gui/app_messages.h"
 #include "gui/gui.h"
 #include "gui/object.h"
+#include "platform/filesystem.h"
 #include "platform/log.h"
 #include "platform/process.h"
 #include "platform/window.h"
@@ -29,6 +33,14 @@ class tCloseHandler final : public tGuiObject {
 
 int main(int argc, char** argv) {
   SetAppArgs(argc, argv);
+  if (tSwitches::AskHelp(AppArgs())) {
+    tSwitches::PrintHelp(stdout, StripDir(AppFile()));
+    return 0;
+  }
+  if (tSwitches::AskVersion(AppArgs())) {
+    std::printf("%s %s\n", tApp::TITLE, tApp::VERSION);
+    return 0;
+  }
   DebugLogFromEnvironment();
   tAutomation automation;
   automation.parse(AppArgs());
@@ -36,7 +48,7 @@ int main(int argc, char** argv) {
   try {
     tGui::Current();
     InstallZebScript();
-    tApp app(&automation);
+    tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
     app.run();
   } catch (const TProcessExit& exit) {

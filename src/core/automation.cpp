@@ -1,8 +1,9 @@
 #include "core/automation.h"
 
 #include <charconv>
-
 #include <cstdio>
+
+#include "core/switches.h"
 
 #include "platform/draw.h"
 #include "platform/filesystem.h"
@@ -30,35 +31,31 @@ tAutomation::~tAutomation() {
 }
 
 void tAutomation::parse(const std::vector<std::string>& args) {
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "-fixedtime") {
+  tSwitches::Scan(args, tSwitch::AUTOMATION, [this](const std::string& name, const std::string& value) {
+    if (name == "-fixedtime") {
       _fixedTime = true;
-    } else if (arg == "-headless") {
+    } else if (name == "-headless") {
       SetHeadless(true);
-    } else if (!hasValue) {
-      continue;
-    } else if (arg == "-frames") {
-      if (!parseCount(args[++i], _frameLimit)) {
-        DebugLog("-frames needs a whole number of frames, not \"" + args[i] + "\"");
+    } else if (name == "-frames") {
+      if (!parseCount(value, _frameLimit)) {
+        DebugLog("-frames needs a whole number of frames, not \"" + value + "\"");
         _frameLimit = 0;
       }
-    } else if (arg == "-record") {
-      _recordPath = args[++i];
-    } else if (arg == "-replay") {
-      _replayPath = args[++i];
-    } else if (arg == "-shot") {
-      _shotDir = args[++i];
-    } else if (arg == "-shotevery") {
-      if (!parseCount(args[++i], _shotEvery)) {
-        DebugLog("-shotevery needs a whole number of frames, not \"" + args[i] + "\"");
+    } else if (name == "-record") {
+      _recordPath = value;
+    } else if (name == "-replay") {
+      _replayPath = value;
+    } else if (name == "-shot") {
+      _shotDir = value;
+    } else if (name == "-shotevery") {
+      if (!parseCount(value, _shotEvery)) {
+        DebugLog("-shotevery needs a whole number of frames, not \"" + value + "\"");
         _shotEvery = 0;
       }
-    } else if (arg == "-log") {
-      if (!SetDebugLogTarget(args[++i])) DebugLog("Can't write the log file \"" + args[i] + "\"!");
+    } else if (name == "-log") {
+      if (!SetDebugLogTarget(value)) DebugLog("Can't write the log file \"" + value + "\"!");
     }
-  }
+  });
 }
 
 void tAutomation::start() {

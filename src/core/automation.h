@@ -1,17 +1,7 @@
-// Switches for running the program unattended: a fixed number of frames,
-// recorded input and its replay, a clock that advances exactly one frame
-// period per frame, and where diagnostics go. The game ignores switches it
-// does not know, so these never clash with its own.
-//
-//   -frames N      run N frames, then quit with exit code 0
-//   -record FILE   write every input event with its frame number to FILE
-//   -replay FILE   feed such a file back as input (window input is ignored)
-//   -fixedtime     run on a manual clock: deterministic and as fast as possible
-//   -headless      no display and no sound card, whatever the machine has
-//   -log FILE      write diagnostics to FILE ("-" for standard error)
-//   -shot DIR      write the last frame shown before the program ends to DIR
-//                  as "frame_NNNNNN.png" (N = frame number)
-//   -shotevery N   with -shot, also write every Nth frame
+// Running the program unattended: a fixed number of frames, recorded input
+// and its replay, a clock that advances exactly one frame period per frame,
+// screenshots, and where diagnostics go (the automation switches of
+// core/switches.h).
 #pragma once
 
 #include <cstdint>

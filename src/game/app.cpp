@@ -1,12 +1,11 @@
 #include "game/app.h"
 
 #include <cstdio>
-#include <functional>
-#include <map>
 #include <stdexcept>
 
 #include "core/automation.h"
 #include "core/numeric.h"
+#include "core/switches.h"
 #include "core/screen.h"
 #include "gui/app_messages.h"
 #include "gui/color.h"
@@ -25,6 +24,7 @@
 #include "platform/process.h"
 #include "platform/random.h"
 #include "platform/safe_file.h"
+#include "platform/shell.h"
 #include "platform/text_stream.h"
 #include "platform/user_folder.h"
 #include "platform/window_icon.h"
@@ -50,24 +50,9 @@ float switchFloat(const std::string& text) {
   return scratch.GetFloat("", "value", 0.0f);
 }
 
-// Walks the command line once. A switch with a value takes the next argument
-// (and is ignored as the last one); everything else is passed over.
-struct tSwitchTable {
-  std::map<std::string, std::function<void()>> flags;
-  std::map<std::string, std::function<void(const std::string&)>> values;
-
-  void scan(const std::vector<std::string>& args) const {
-    for (size_t i = 1; i < args.size(); ++i) {
-      if (const auto flag = flags.find(args[i]); flag != flags.end()) {
-        flag->second();
-      } else if (const auto value = values.find(args[i]); value != values.end() && i + 1 < args.size()) {
-        value->second(args[++i]);
-      }
-    }
-  }
-};
-
 }  // namespace
+
+const char* const tApp::VERSION = VANDRELL_VERSION;
 
 tApp& tApp::Current() {
   return tProcessWide<tApp>::get([]() -> std::shared_ptr<tApp> {
@@ -75,7 +60,7 @@ tApp& tApp::Current() {
   });
 }
 
-tApp::tApp(tAutomation* automation) : _automation(automation) {
+tApp::tApp(tAutomation* automation, tChecks checks) : _automation(automation), _checks(checks) {
   USER_PATH = DefaultUserPath(COMPANY, TITLE);
   SeedRnd(Milliseconds());
   SetAppTitle(tSf::Create("%s").s(TITLE).sf());
@@ -84,10 +69,12 @@ tApp::tApp(tAutomation* automation) : _automation(automation) {
   tFile& media = tFile::Current();
   media.loadLocale();
   if (PAK_ON) media.loadPak();
+  validData();
   tStrings::Current().loadStrings();
   tProfile::Current().loadProfile(USER_PATH);
   loadConfig();
   parseArguments();
+  validTestLevel();
   DWIDTH = DesktopWidth();
   DHEIGHT = DesktopHeight();
   audioInit();
@@ -100,41 +87,94 @@ tApp::~tApp() {
 }
 
 int32_t tApp::parsePaths() {
-  tSwitchTable table;
-  table.values["-user"] = [this](const std::string& v) { USER_PATH = v; };
-  table.values["-pak"] = [this](const std::string& v) { PAK_ON = switchInt(v); };
-  table.scan(AppArgs());
+  tSwitches::Scan(AppArgs(), tSwitch::PATHS, [this](const std::string& name, const std::string& value) {
+    if (name == "-user") {
+      USER_PATH = value;
+    } else if (name == "-pak") {
+      PAK_ON = switchInt(value);
+    }
+  });
   return 0;
 }
 
 int32_t tApp::parseArguments() {
-  tSwitchTable table;
-  table.flags["-q"] = [this] { ESC_ON = 1; };
-  table.flags["-o"] = [this] { OSD_ON = 1; };
-  table.flags["-gl"] = [this] { MAX2DDRIVER = GFXDRIVER_OPENGL; };
-  table.flags["-dx7"] = [this] { MAX2DDRIVER = GFXDRIVER_DIRECTX7; };
-  table.flags["-dx9"] = [this] { MAX2DDRIVER = GFXDRIVER_DIRECTX9; };
-  table.flags["-p"] = [this] { HARDWARECURSOR = 1; };
-  table.flags["-e"] = [] { tExpr::exprCompileOnSet = true; };
-  table.values["-s"] = [this](const std::string& v) {
-    const size_t x = v.find('x');
-    if (x == std::string::npos) return;  // not a size: keep the one we have
-    WIDTH = switchInt(v.substr(0, x));
-    HEIGHT = switchInt(v.substr(x + 1));
-  };
-  table.values["-fs"] = [this](const std::string& v) { FULLSCREEN = switchInt(v); };
-  table.values["-v"] = [this](const std::string& v) { VSYNC = switchInt(v); };
-  table.values["-fps"] = [this](const std::string& v) { FPS = trunci(switchFloat(v)); };
-  table.values["-a"] = [this](const std::string& v) { AUDIO_ON = trunci(switchFloat(v)); };
-  table.values["-m"] = [this](const std::string& v) { MUSIC_ON = trunci(switchFloat(v)); };
-  table.values["-l"] = [this](const std::string& v) { TEST_LEVEL = v; };
-  table.scan(AppArgs());
+  tSwitches::Scan(AppArgs(), tSwitch::OPTIONS, [this](const std::string& name, const std::string& value) {
+    if (name == "-q") {
+      ESC_ON = 1;
+    } else if (name == "-o") {
+      OSD_ON = 1;
+    } else if (name == "-gl") {
+      MAX2DDRIVER = GFXDRIVER_OPENGL;
+    } else if (name == "-dx7") {
+      MAX2DDRIVER = GFXDRIVER_DIRECTX7;
+    } else if (name == "-dx9") {
+      MAX2DDRIVER = GFXDRIVER_DIRECTX9;
+    } else if (name == "-p") {
+      HARDWARECURSOR = 1;
+    } else if (name == "-e") {
+      tExpr::exprCompileOnSet = true;
+    } else if (name == "-s") {
+      const size_t x = value.find('x');
+      if (x == std::string::npos) return;  // not a size: keep the one we have
+      WIDTH = switchInt(value.substr(0, x));
+      HEIGHT = switchInt(value.substr(x + 1));
+    } else if (name == "-fs") {
+      FULLSCREEN = switchInt(value);
+    } else if (name == "-v") {
+      VSYNC = switchInt(value);
+    } else if (name == "-fps") {
+      FPS = trunci(switchFloat(value));
+    } else if (name == "-a") {
+      AUDIO_ON = trunci(switchFloat(value));
+    } else if (name == "-m") {
+      MUSIC_ON = trunci(switchFloat(value));
+    } else if (name == "-l") {
+      TEST_LEVEL = value;
+    }
+  });
+  tSwitches::ReportUnknown(AppArgs());
   return 0;
 }
 
 void tApp::validPaths() {
   if (FileType(USER_PATH) != FILETYPE_DIR && !CreateDir(USER_PATH)) {
     DebugLog("Can't create the player folder \"" + USER_PATH + "\"!");
+  }
+  if (!CanWriteIn(USER_PATH)) {
+    Alert(tSf::Create("%s cannot save anything in the folder \"%s\": the game will run, but your players, "
+                      "progress and options will not be kept. Make the folder writable, or start the game with "
+                      "-user FOLDER/ to keep them elsewhere.")
+              .s(TITLE)
+              .s(USER_PATH)
+              .sf());
+  }
+}
+
+void tApp::validData() {
+  if (_checks != CHECK_DATA) return;
+  const tFile& media = tFile::Current();
+  if (!media.hasData()) {
+    Alert(tSf::Create(PAK_ON ? "%s cannot find its data: the archive \"data\" should be in \"%s\". Reinstall "
+                               "the game, or run it with -pak 0 to read the data from a \"media\" folder there."
+                             : "%s cannot find its data: with -pak 0 it reads the folder \"media\" in \"%s\", "
+                               "and there is none. Leave out -pak 0 to read the archives.")
+              .s(TITLE)
+              .s(media.root())
+              .sf());
+    ExitProcess(1);
+  }
+}
+
+void tApp::validTestLevel() {
+  if (_checks != CHECK_DATA || TEST_LEVEL.empty()) return;
+  if (!tFile::Current().level(TEST_LEVEL + "/location.cfg", tFile::OPTIONAL)) {
+    Alert(tSf::Create("%s has no level \"%s\" (there is no %s%s/location.cfg). Leave out -l to play the campaign.")
+              .s(TITLE)
+              .s(TEST_LEVEL)
+              .s(tFile::LEVEL_PATH)
+              .s(TEST_LEVEL)
+              .sf());
+    ExitProcess(1);
   }
 }
 
@@ -219,7 +259,14 @@ void tApp::graphicsSetup() {
   _g = CreateGraphics(WIDTH, HEIGHT, FULLSCREEN, 0, 2);
   if (!_g) {
     DebugLog("Graphics driver problem!");
-    std::fprintf(stderr, "%s: the graphics could not be set up (run with -log - for details)\n", TITLE);
+    Alert(tSf::Create("%s could not open a %dx%d %s with the %s renderer. Try another size (-s 1024x768), a "
+                      "window (-fs 0) or another renderer (-gl); -log - shows the details.")
+              .s(TITLE)
+              .d(WIDTH)
+              .d(HEIGHT)
+              .s(FULLSCREEN ? "screen" : "window")
+              .s(GraphicsDriverName())
+              .sf());
     ExitProcess(1);
   }
   DebugLog("Graphics init complete successfully.");

@@ -25,10 +25,16 @@ class tApp : public tCore, public tSettings {
   static constexpr const char* TITLE = "Vandrell";
   // The folder under the per-user data root that holds our titles.
   static constexpr const char* COMPANY = "Quorvix";
+  static const char* const VERSION;
+
+  // What start-up insists on. The program stops with a message when its data
+  // or the level given with "-l" is missing; tests of the start-up itself run
+  // without any data.
+  enum tChecks { CHECK_NOTHING, CHECK_DATA };
 
   // Runs the whole start-up sequence. `automation` (optional) is told about
   // every frame, so "-frames" and input replay work.
-  explicit tApp(tAutomation* automation = nullptr);
+  explicit tApp(tAutomation* automation = nullptr, tChecks checks = CHECK_NOTHING);
   ~tApp() override;
 
   // The one application object; asking before it is built is a programming
@@ -46,6 +52,9 @@ class tApp : public tCore, public tSettings {
   virtual void audioInit();
   virtual void audioFinalize();
   virtual void validPaths();
+  // Stop the program when the data or the level given with "-l" is missing.
+  virtual void validData();
+  virtual void validTestLevel();
   virtual void setupIcon();
   virtual void loadConfig();
   virtual void saveConfig();
@@ -81,6 +90,7 @@ class tApp : public tCore, public tSettings {
 
  private:
   tAutomation* _automation;
+  tChecks _checks;
   tCurrentScope<tSettings> _settingsScope{static_cast<tSettings&>(*this)};
   tCurrentScope<tApp> _appScope{*this};
 };

@@ -1,5 +1,6 @@
 #include "platform/filesystem.h"
 
+#include <cstdio>
 #include <filesystem>
 
 namespace vandrell {
@@ -13,6 +14,16 @@ int32_t FileType(const std::string& path) {
   if (fs::is_directory(status)) return FILETYPE_DIR;
   if (fs::exists(status)) return FILETYPE_FILE;
   return FILETYPE_NONE;
+}
+
+bool CanWriteIn(const std::string& folder) {
+  const std::string probe = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + ".write-test";
+  std::FILE* file = std::fopen(probe.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fputc('x', file) != EOF;
+  const bool closed = std::fclose(file) == 0;
+  std::remove(probe.c_str());
+  return written && closed;
 }
 
 bool CreateDir(const std::string& path, bool recurse) {

@@ -11,6 +11,8 @@ enum TFileType : int32_t { FILETYPE_NONE = 0, FILETYPE_FILE = 1, FILETYPE_DIR = 
 int32_t FileType(const std::string& path);
 // Seconds since the epoch of the last change, 0 when the path does not exist.
 // Creates the folder, with all missing parents when `recurse` is set.
+// Whether a file can be made in the folder (tried with a scratch file).
+bool CanWriteIn(const std::string& folder);
 bool CreateDir(const std::string& path, bool recurse = true);
 bool DeleteFile(const std::string& path);
 // Replaces `to` with `from` in one step (both in the same folder).

@@ -17,5 +17,8 @@ bool OpenURL(const std::string& url);
 // Shows a message box and waits; with no display the text goes to the debug
 // log and standard error instead.
 void Notify(const std::string& text, bool serious);
+// A start-up problem the player must read: always on standard error, and in a
+// message box as well where there is a display. Also written to the debug log.
+void Alert(const std::string& text);
 
 }  // namespace vandrell

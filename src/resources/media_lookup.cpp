@@ -11,7 +11,7 @@ namespace vandrell {
 
 tFile::tFile(std::string root) : _root(std::move(root)) {}
 
-std::string tFile::DefaultRoot() { return AppDir(); }
+std::string tFile::DefaultRoot() { return AppDir() + "/"; }
 
 int32_t tFile::loadLocale() {
   _locales.clear();
@@ -27,12 +27,17 @@ int32_t tFile::loadPak() {
   _paks.emplace();
   std::vector<std::string> names = _locales;
   names.push_back("data");
+  _dataArchive = false;
   for (const std::string& name : names) {
     auto pak = std::make_shared<tPak>();
-    if (pak->load(_root + name)) _paks->push_back(pak);
+    if (!pak->load(_root + name)) continue;
+    _paks->push_back(pak);
+    _dataArchive = name == "data";
   }
   return 0;
 }
+
+bool tFile::hasData() const { return _paks ? _dataArchive : FileType(_root + MEDIA_PATH) == FILETYPE_DIR; }
 
 TStreamPtr tFile::file(const std::string& name, tNeed need) const {
   if (_paks) {

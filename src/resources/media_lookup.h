@@ -67,6 +67,9 @@ class tFile {
   std::shared_ptr<tLetter> letter(const std::string& url, tResourceManager& manager) const;
 
   const std::vector<std::string>& locales() const { return _locales; }
+  // Whether the game's data is there at all: the "data" archive in archive
+  // mode, a "media/" folder otherwise.
+  bool hasData() const;
 
   static tFile& Current();
 
@@ -79,6 +82,7 @@ class tFile {
   std::vector<std::string> _locales;
   // Empty while archives are switched off.
   std::optional<std::vector<std::shared_ptr<tPak>>> _paks;
+  bool _dataArchive = false;
 };
 
 }  // namespace vandrell

@@ -11,8 +11,8 @@
 // -w/--width, -f/--face); `fontbake --help` explains each. From CMake, use
 // vandrell_bake_font() of cmake/fonts.cmake.
 //
-// Exit status: 0 when both files were written, 1 on bad arguments, 2 when the
-// font cannot be read or the files cannot be written.
+// Exit status: 0 when both files were written (and for --help), 2 on wrong
+// arguments, 1 when the font cannot be read or the files cannot be written.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -28,8 +28,8 @@ using namespace vandrell;
 
 namespace {
 
-constexpr int EXIT_USAGE = 1;
-constexpr int EXIT_FAILED = 2;
+constexpr int EXIT_FAILED = 1;
+constexpr int EXIT_USAGE = 2;
 
 void report(const char* kind, const std::string& text) { std::fprintf(stderr, "fontbake: %s%s\n", kind, text.c_str()); }
 
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   }
   if (!problem.empty()) {
     report("", problem);
-    std::fputs("Try 'fontbake --help'.\n", stderr);
+    std::fputs(BAKE_USAGE, stderr);
     return EXIT_USAGE;
   }
   return bake(options);

@@ -12,8 +12,9 @@
 // below DIR (the working folder by default) and refuses any name that would
 // land outside it. From CMake, use vandrell_pack() of cmake/pack.cmake.
 //
-// Exit status: 0 on success, 1 on bad arguments, 2 when an archive cannot be
-// read or written or an entry could not be stored or extracted.
+// Exit status: 0 on success (and for --help), 2 on wrong arguments, 1 when an
+// archive cannot be read or written or an entry could not be stored or
+// extracted.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -30,16 +31,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int EXIT_USAGE = 1;
-constexpr int EXIT_FAILED = 2;
+constexpr int EXIT_FAILED = 1;
+constexpr int EXIT_USAGE = 2;
+
+constexpr const char* USAGE =
+    "usage: pak create ARCHIVE FILE_OR_FOLDER...\n"
+    "       pak list ARCHIVE\n"
+    "       pak extract ARCHIVE [NAME...] [-C DIR]\n"
+    "       pak --help\n";
 
 void report(const std::string& text) { std::fprintf(stderr, "pak: %s\n", text.c_str()); }
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: pak create ARCHIVE FILE_OR_FOLDER...\n"
-               "       pak list ARCHIVE\n"
-               "       pak extract ARCHIVE [NAME...] [-C DIR]\n");
+  std::fputs(USAGE, stderr);
   return EXIT_USAGE;
 }
 
@@ -158,6 +162,13 @@ int extract(const std::string& archive, std::vector<std::string> names, const st
 }
 
 int run(std::vector<std::string> args) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(USAGE, stdout);
+    std::fputs("\nBuilds, lists and unpacks the game's pak archives. create stores each file under its name as\n"
+               "given; a folder adds every file below it (\".\" adds them under their relative paths).\n",
+               stdout);
+    return 0;
+  }
   if (args.size() < 2) return usage();
   const std::string command = args[0];
   const std::string archive = args[1];

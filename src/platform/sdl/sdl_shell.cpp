@@ -47,4 +47,10 @@ void Notify(const std::string& text, bool serious) {
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+void Alert(const std::string& text) {
+  DebugLog(text);
+  std::fprintf(stderr, "%s\n", text.c_str());
+  if (!IsHeadless()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, AppTitle().c_str(), text.c_str(), nullptr);
+}
+
 }  // namespace vandrell
