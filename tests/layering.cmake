@@ -4,7 +4,7 @@
 # before it.
 #   cmake -DSOURCE=<src folder> -P layering.cmake
 get_filename_component(SOURCE "${SOURCE}" ABSOLUTE)
-set(layers platform resources core gui script scene audio hud menus game)
+set(layers platform resources core gui script audio scene hud menus game)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE} ${SOURCE}/*.h ${SOURCE}/*.cpp)
 set(crossings)
