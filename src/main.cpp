@@ -1,4 +1,5 @@
 // The game's entry point.
+#include "audio/audio.h"
 #include "core/automation.h"
 #include "game/app.h"
 #include "game/messages.h"
@@ -6,6 +7,7 @@
 #include "gui/object.h"
 #include "platform/log.h"
 #include "platform/process.h"
+#include "platform/process_wide.h"
 #include "platform/window.h"
 #include "script/zeb_book.h"
 
@@ -38,6 +40,9 @@ int main(int argc, char** argv) {
     InstallZebScript();
     tApp app(&automation);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
+    // Streams music and sounds every frame; the game object takes it into its
+    // set once it exists.
+    tGui::Current().insert(tProcessWide<tAudio>::shared());
     app.run();
   } catch (const TProcessExit& exit) {
     code = exit.code;
