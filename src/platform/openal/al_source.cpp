@@ -15,24 +15,27 @@ namespace {
 float validGain(float gain) { return std::isfinite(gain) ? std::max(gain, 0.0f) : 0.0f; }
 float validPitch(float pitch) { return std::isfinite(pitch) ? std::max(pitch, 1.0f / 1024.0f) : 1.0f; }
 
+// One new name from alGenSources or alGenBuffers; 0 (which OpenAL never
+// hands out) when the library has none left.
+ALuint generated(void (*generate)(ALsizei, ALuint*)) {
+  alGetError();
+  ALuint id = 0;
+  generate(1, &id);
+  return alGetError() == AL_NO_ERROR ? id : 0;
+}
+
 }  // namespace
 
 TAudioSourcePtr TALContext::createSource() {
   use();
-  alGetError();
-  ALuint id = 0;
-  alGenSources(1, &id);
-  if (alGetError() != AL_NO_ERROR) return nullptr;
-  return std::make_shared<TALSource>(self(), id);
+  const ALuint id = generated(alGenSources);
+  return id ? std::make_shared<TALSource>(self(), id) : nullptr;
 }
 
 TAudioBufferPtr TALContext::createBuffer() {
   use();
-  alGetError();
-  ALuint id = 0;
-  alGenBuffers(1, &id);
-  if (alGetError() != AL_NO_ERROR) return nullptr;
-  return std::make_shared<TALBuffer>(self(), id);
+  const ALuint id = generated(alGenBuffers);
+  return id ? std::make_shared<TALBuffer>(self(), id) : nullptr;
 }
 
 void TALListener::gain(float gain) {
