@@ -1,6 +1,7 @@
 // The game's entry point.
 #include <cstdio>
 
+#include "audio/audio.h"
 #include "core/automation.h"
 #include "core/switches.h"
 #include "game/app.h"
@@ -10,6 +11,7 @@
 #include "platform/filesystem.h"
 #include "platform/log.h"
 #include "platform/process.h"
+#include "platform/process_wide.h"
 #include "platform/window.h"
 #include "script/zeb_book.h"
 
@@ -50,6 +52,9 @@ int main(int argc, char** argv) {
     InstallZebScript();
     tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
+    // Streams music and sounds every frame; the game object takes it into its
+    // set once it exists.
+    tGui::Current().insert(tProcessWide<tAudio>::shared());
     app.run();
   } catch (const TProcessExit& exit) {
     code = exit.code;

@@ -84,6 +84,7 @@ tApp::tApp(tAutomation* automation, tChecks checks) : _automation(automation), _
 
 tApp::~tApp() {
   if (_g) CloseGraphics(_g);
+  if (_alContext && &TAudioContext::Current() == _alContext.get()) TAudioContext::ClearCurrent();
 }
 
 int32_t tApp::parsePaths() {
@@ -208,27 +209,24 @@ void tApp::audioInit() {
     DebugLog("Audio driver problem! OpenAL not found!");
   }
   if (!AUDIO_ON) return;
-  _alDevice = OpenAudioDevice();
-  _alContext = CreateAudioContext(_alDevice);
-  if (_alContext && MakeAudioContextCurrent(_alContext)) {
+  _alDevice = TAudioDevice::OpenDefault();
+  if (_alDevice) _alContext = _alDevice->createContext();
+  if (_alContext && _alContext->makeCurrent()) {
     DebugLog("Audio init complete successfully.");
     return;
   }
-  DestroyAudioContext(_alContext);
-  CloseAudioDevice(_alDevice);
-  _alContext = 0;
-  _alDevice = 0;
+  _alContext.reset();
+  _alDevice.reset();
   AUDIO_ON = 0;
   DebugLog("Audio driver problem!");
+  DebugLog("No audio device: the game runs without sound.");
 }
 
 void tApp::audioFinalize() {
   if (!AUDIO_ON) return;
-  MakeAudioContextCurrent(0);
-  DestroyAudioContext(_alContext);
-  CloseAudioDevice(_alDevice);
-  _alContext = 0;
-  _alDevice = 0;
+  TAudioContext::ClearCurrent();
+  _alContext.reset();
+  _alDevice.reset();
 }
 
 void tApp::graphicsInit() {

@@ -10,6 +10,7 @@
 
 #include "core/core.h"
 #include "core/settings.h"
+#include "platform/audio_device.h"
 #include "platform/process_wide.h"
 #include "platform/window.h"
 #include "resources/config.h"
@@ -76,14 +77,15 @@ class tApp : public tCore, public tSettings {
   const TGraphicsPtr& graphics() const { return _g; }
   int32_t pointerX() const { return _xPointer; }
   int32_t pointerY() const { return _yPointer; }
-  intptr_t audioDevice() const { return _alDevice; }
+  // Null when the game runs without audio.
+  const TAudioDevicePtr& audioDevice() const { return _alDevice; }
 
  protected:
   int32_t _xPointer = 0;
   int32_t _yPointer = 0;
   TGraphicsPtr _g;
-  intptr_t _alDevice = 0;
-  intptr_t _alContext = 0;
+  TAudioDevicePtr _alDevice;
+  TAudioContextPtr _alContext;
   intptr_t _hwnd = 0;
   intptr_t _hinst = 0;
   tConfig _config;

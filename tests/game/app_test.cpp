@@ -179,6 +179,19 @@ TEST_F(AppTest, StartUpLogsItsStepsInOrder) {
   EXPECT_TRUE(log.contains("(800x600x0)"));
 }
 
+TEST_F(AppTest, TheAudioDeviceOpensUnlessSwitchedOffAndClosesAtTheEnd) {
+  LogCapture log;
+  tApp& a = start({});
+  ASSERT_NE(a.audioDevice(), nullptr) << "the test environment's null driver is a device";
+  EXPECT_TRUE(log.contains("Audio init complete successfully."));
+  a.audioFinalize();
+  EXPECT_EQ(a.audioDevice(), nullptr);
+
+  tApp& b = start({"-a", "0"});
+  EXPECT_EQ(b.AUDIO_ON, 0);
+  EXPECT_EQ(b.audioDevice(), nullptr);
+}
+
 TEST_F(AppTest, TicksConvertToSecondsAndRates) {
   tApp& a = start({});
   EXPECT_FLOAT_EQ(a.inc2period(20), 0.4f);
