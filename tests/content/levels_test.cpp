@@ -306,7 +306,7 @@ TEST_F(ContentLevelsTest, ScriptsSpeakTheVocabularyAndNameWhatExists) {
   }
 }
 
-TEST_F(ContentLevelsTest, OnScreenWordsExistAndFitTheScreen) {
+TEST_F(ContentLevelsTest, WordsOnScreenExistAndFitTheirPlaces) {
   if (!fontsBaked()) GTEST_SKIP() << "the font baker was not built";
   for (const Level& level : levels) {
     SCOPED_TRACE(level.path);
@@ -318,17 +318,22 @@ TEST_F(ContentLevelsTest, OnScreenWordsExistAndFitTheScreen) {
         EXPECT_FALSE(pic.isOnScreenText()) << pic.name << " shows no message " << pic.source;
         continue;
       }
-      if (!pic.isOnScreenText()) continue;
       std::vector<std::string> lines;
       for (size_t start = 0, at; ; start = at + 4) {
         at = message->second.find("[br]", start);
         lines.push_back(message->second.substr(start, at == std::string::npos ? std::string::npos : at - start));
         if (at == std::string::npos) break;
       }
+      tLetterPtr font = tLetter::Create(root() + "/" + fontPath(pic), UTF8);
+      if (pic.field(26) >= 2) {
+        // A text block wraps its paragraphs to its box; they must not run past its foot.
+        font->space(0, static_cast<int32_t>(pic.field(27)));
+        EXPECT_LE(font->textHeight(static_cast<int32_t>(pic.field(2)), lines, "", ' '), pic.field(3)) << pic.name;
+      }
+      if (!pic.isOnScreenText()) continue;
       const auto n = static_cast<size_t>(pic.field(25));
       ASSERT_LT(n, lines.size()) << pic.name;
       EXPECT_FALSE(lines[n].empty()) << pic.name;
-      tLetterPtr font = tLetter::Create(root() + "/" + fontPath(pic), UTF8);
       EXPECT_LE(font->width(lines[n]), kWidestTextLine) << pic.name << ": " << lines[n];
     }
   }
