@@ -68,6 +68,15 @@ const std::map<std::string, std::string> kNamedArguments = {
     {"closecommand", "c"}, {"resist", "-xc"}, {"ssl", "l"}, {"hsl", "l"}, {"esl", "l"}, {"dsl", "l"},
     {"txtonxy", "t"}, {"txtm", "t"}, {"addj", "x"}, {"setglobalmission", "x"}};
 
+// Message lines the HUD draws for scripts, in its own fonts and room.
+struct HudLine {
+  const char* keyword;
+  size_t arg;
+  const char* font;
+  int32_t width;
+};
+const HudLine kHudLines[] = {{"setglobalmission", 0, "1", 580}, {"resist", 1, "2", 200}};
+
 // Font numbers of labels, texts and on-screen texts, and the fonts they load.
 const std::map<int32_t, std::string> kFonts = {{1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}, {11, "1t"}};
 
@@ -84,6 +93,14 @@ std::string soundName(const std::string& field, bool apply) {
   if (name == "-1" || name == "nosound") return "";
   if (name == "0" || (apply && name.empty())) return "get1";
   return name;
+}
+
+// The baked font in media/data/NAME/font, loaded once.
+const tLetter& font(const std::string& root, const std::string& name) {
+  static std::map<std::string, tLetterPtr> fonts;
+  tLetterPtr& font = fonts[name];
+  if (!font) font = tLetter::Create(root + "/media/data/" + name + "/font", UTF8);
+  return *font;
 }
 
 std::string firstLine(const std::string& path) {
@@ -310,8 +327,19 @@ TEST_F(ContentLevelsTest, WordsOnScreenExistAndFitTheirPlaces) {
   if (!fontsBaked()) GTEST_SKIP() << "the font baker was not built";
   for (const Level& level : levels) {
     SCOPED_TRACE(level.path);
+    // Lines the HUD shows from a script: the panel's mission ribbon and the resist meter's label.
+    for (const LevelScript& script : level.scripts) {
+      for (const ScriptAction& action : SplitScript(script.text)) {
+        for (const HudLine& hud : kHudLines) {
+          if (action.keyword != hud.keyword || action.args.size() <= hud.arg || !level.messages.count(action.args[hud.arg])) continue;
+          const std::string& text = level.messages.at(action.args[hud.arg]);
+          EXPECT_LE(font(root(), hud.font).width(text.substr(0, text.find("[br]"))), hud.width)
+              << script.where << ": " << text;
+        }
+      }
+    }
     for (const LevelPic& pic : level.pics) {
-      if (!pic.isText()) continue;
+      if (!pic.isText() || fontPath(pic).empty()) continue;
       auto message = level.messages.find(pic.source);
       if (message == level.messages.end()) {
         // A label set by script has no message of its own until then.
@@ -324,17 +352,17 @@ TEST_F(ContentLevelsTest, WordsOnScreenExistAndFitTheirPlaces) {
         lines.push_back(message->second.substr(start, at == std::string::npos ? std::string::npos : at - start));
         if (at == std::string::npos) break;
       }
-      tLetterPtr font = tLetter::Create(root() + "/" + fontPath(pic), UTF8);
+      tLetter letter = font(root(), kFonts.at(static_cast<int32_t>(pic.field(24))));
       if (pic.field(26) >= 2) {
         // A text block wraps its paragraphs to its box; they must not run past its foot.
-        font->space(0, static_cast<int32_t>(pic.field(27)));
-        EXPECT_LE(font->textHeight(static_cast<int32_t>(pic.field(2)), lines, "", ' '), pic.field(3)) << pic.name;
+        letter.space(0, static_cast<int32_t>(pic.field(27)));
+        EXPECT_LE(letter.textHeight(static_cast<int32_t>(pic.field(2)), lines, "", ' '), pic.field(3)) << pic.name;
       }
       if (!pic.isOnScreenText()) continue;
       const auto n = static_cast<size_t>(pic.field(25));
       ASSERT_LT(n, lines.size()) << pic.name;
       EXPECT_FALSE(lines[n].empty()) << pic.name;
-      EXPECT_LE(font->width(lines[n]), kWidestTextLine) << pic.name << ": " << lines[n];
+      EXPECT_LE(letter.width(lines[n]), kWidestTextLine) << pic.name << ": " << lines[n];
     }
   }
 }
