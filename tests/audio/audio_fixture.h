@@ -48,7 +48,7 @@ class AudioTest : public ::testing::Test {
   }
 
   WorkingFolder folder;
-  tFile files;
+  tFile files{folder.root()};
   tCurrentScope<tFile> filesScope{files};
   tSettings settings;
   tCurrentScope<tSettings> settingsScope{settings};
