@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "core/numeric.h"
-#include "hud/peer_links.h"
 #include "resources/config.h"
 #include "txt_test_support.h"
 
@@ -101,8 +99,8 @@ TEST_F(TxtFlowTest, CalledUpAtThePointerOncePerLevelUnlessForced) {
   txt->zeb_txtm();
   tConfig state;
   txt->saveInstant(state, "t");
-  EXPECT_EQ(state.GetInt("t", "x", -1), trunci(150.0f - ox));
-  EXPECT_EQ(state.GetInt("t", "y", -1), trunci(250.0f - oy));
+  EXPECT_EQ(state.GetInt("t", "x", -1), 150);  // in scene positions
+  EXPECT_EQ(state.GetInt("t", "y", -1), 250);
   step(1.0f);
   tGui::send(M_TXT_HIDE{});
   step(1.0f);

@@ -17,6 +17,7 @@
 #include "gui/gui_test_support.h"
 #include "gui/visual_test_support.h"
 #include "hud/message.h"
+#include "hud/peer_links.h"
 #include "hud/txt.h"
 #include "hud/txt_art.h"
 #include "hud/txt_layer.h"
@@ -99,7 +100,9 @@ class TxtTest : public GuiTest {
     art.emplace(std::move(pictures));
   }
 
-  ScreenScope screen{1, 1, 0, 0};
+  // One window pixel per design unit, with scene position (0, 0) at the
+  // window's corner whatever the scene's origin offset.
+  ScreenScope screen{1, 1, -static_cast<float>(sceneOffsetX()), -static_cast<float>(sceneOffsetY())};
   ZebScriptScope script;
   // No pictures unless a test draws with its own.
   std::optional<tCurrentScope<tTxtArt>> art{std::in_place, std::make_shared<tTxtArt>()};
