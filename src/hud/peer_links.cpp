@@ -1,0 +1,14 @@
+#include "hud/peer_links.h"
+
+namespace vandrell {
+
+// MERGE: return tPicProperty::Current().offsetX();
+int32_t sceneOffsetX() { return 0; }
+
+// MERGE: return tPicProperty::Current().offsetY();
+int32_t sceneOffsetY() { return 0; }
+
+// MERGE: tAudio::Current().shout_hidemessage();
+void shoutHideMessage() {}
+
+}  // namespace vandrell
