@@ -28,6 +28,7 @@ class tPic;
 class tTxt;
 
 using tPicList = std::vector<std::shared_ptr<tPic>>;
+using tTxtList = std::vector<std::shared_ptr<tTxt>>;
 
 // Application notices, from the application object.
 VANDRELL_GUI_MESSAGE(M_APP_SUSPEND);
@@ -72,8 +73,8 @@ VANDRELL_GUI_QUERY(M_COMMANDGROUP_FIND, std::string, std::shared_ptr<tCommandGro
 VANDRELL_GUI_QUERY(M_LOCATION_FIND, std::string, std::shared_ptr<tLocation>);
 // The message text entry.
 VANDRELL_GUI_QUERY(M_MESSAGE_FIND, std::string, std::shared_ptr<tMessage>);
-// The on-screen text.
-VANDRELL_GUI_QUERY(M_TXT_FIND, std::string, std::shared_ptr<tTxt>);
+// The on-screen texts called up by that name (one per line of its message).
+VANDRELL_GUI_QUERY(M_TXT_FIND, std::string, tTxtList);
 // In: mission id. The pics tagged with that mission, in order.
 VANDRELL_GUI_QUERY(M_PIC_FINDBYMISSION, std::string, tPicList);
 // In: location name. The set of that location's particle pics.

@@ -8,7 +8,4 @@ int32_t sceneOffsetX() { return 0; }
 // MERGE: return tPicProperty::Current().offsetY();
 int32_t sceneOffsetY() { return 0; }
 
-// MERGE: tAudio::Current().shout_hidemessage();
-void shoutHideMessage() {}
-
 }  // namespace vandrell

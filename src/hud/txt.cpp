@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "audio/audio.h"
 #include "core/numeric.h"
 #include "core/screen.h"
 #include "gui/mouse_catcher.h"
@@ -153,7 +154,7 @@ void tTxt::_paintBg() {
 
 int32_t tTxt::GUIMSG_MOUSEDOWN(vandrell::GUIMSG_MOUSEDOWN&) {
   if (isTreat() && _fade >= 1.0f) {
-    shoutHideMessage();
+    tAudio::Current().shout_hidemessage();
     send(vandrell::M_TXT_HIDE{});
   }
   return 0;
