@@ -7,6 +7,7 @@
 #include "platform/log.h"
 #include "platform/process.h"
 #include "platform/window.h"
+#include "scene/pic.h"
 #include "script/zeb_book.h"
 
 using namespace vandrell;
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   try {
     tGui::Current();
     InstallZebScript();
+    AddPicPropertyOwners();
     tApp app(&automation);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
     app.run();
