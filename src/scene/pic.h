@@ -130,6 +130,7 @@ class tPic : public tGuiObjectObject, public tObject {
 
   int32_t postdraw() const { return _postdraw; }
   const std::string& src() const { return _src; }
+  const tPicParams& prms() const { return _prms; }
   const std::vector<std::array<int32_t, 2>>& rnds() const { return _rnds; }
 
  protected:
