@@ -199,8 +199,8 @@ TEST_F(PicTest, ScriptsReadPicsAndThePropertyObject) {
   AddPicPropertyOwners();
   scene.putImage("strip.png", 16, 4, {0xFFFFFFFF});
   auto pic = dot("lamp", 40, 50, {{12, "2"}});
-  auto anim = scene.load<tPicAnim>("flame", "strip.png",
-                                   Record(0, 0, {{15, "4"}, {16, "4"}, {17, "4"}, {18, "1"}, {20, "1"}, {21, "4"}, {23, "3"}}));
+  const tPicParams strip = Record(0, 0, {{15, "4"}, {16, "4"}, {17, "4"}, {18, "1"}, {20, "1"}, {21, "4"}, {23, "3"}});
+  auto anim = scene.load<tPicAnim>("flame", "strip.png", strip);
   script.book().set("lamp", tExprObject::Create(pic));
   script.book().set("flame", tExprObject::Create(anim));
   script.book().set("uo", tExprObject::Create(tPicProperty::shared()));
