@@ -1,5 +1,6 @@
 #include "scene/location_layer.h"
 
+#include "gui/app_messages.h"
 #include "gui/input_messages.h"
 #include "scene/pic.h"
 

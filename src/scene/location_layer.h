@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "gui/app_messages.h"
 #include "gui/message_filter.h"
 #include "gui/object_set.h"
 #include "gui/pause_owners.h"

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "script/command.h"
 #include "scene/pic.h"
 #include "scene/pic_visual.h"
+#include "script/command.h"
 
 namespace vandrell {
 
