@@ -28,6 +28,7 @@
 #include "platform/text_stream.h"
 #include "platform/user_folder.h"
 #include "platform/window_icon.h"
+#include "resources/campaign.h"
 #include "resources/media_lookup.h"
 #include "resources/profile.h"
 #include "resources/strings.h"
@@ -79,6 +80,9 @@ tApp::tApp(tAutomation* automation, tChecks checks) : _automation(automation), _
   DHEIGHT = DesktopHeight();
   audioInit();
   graphicsInit();
+  // The units set up after the application: the campaign needs the
+  // archives and the "-l" switch.
+  tCampaign::Current().loadCampaign(TEST_LEVEL);
   if (_automation) _automation->start();
 }
 

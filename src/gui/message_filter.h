@@ -14,6 +14,11 @@ class tGuiMessageFilter {
   static void allow(const tGuiMessage& msg);
 
   void add(const tGuiMessage& msg);
+  // Adds the types of the given message classes.
+  template <class... Messages>
+  void add() {
+    (add(Messages{}), ...);
+  }
   void remove(const tGuiMessage& msg);
   // Empties this filter; the types allowed everywhere stay allowed.
   void clear();

@@ -40,6 +40,10 @@ class tGuiObject : public std::enable_shared_from_this<tGuiObject> {
   void free();
 
  protected:
+  // For an object that carries a name no set holds it under: the visual a
+  // scene object wraps answers to the scene object's name.
+  void id(std::string name) { _id = std::move(name); }
+
   virtual const tGuiHookTable& _getMessageHooks() const;
   virtual int32_t _message(tGuiMessage& msg, tGuiMessageType type);
 

@@ -10,6 +10,8 @@
 #include "platform/image.h"
 #include "platform/process.h"
 #include "platform/stream.h"
+#include "platform/process_wide.h"
+#include "resources/campaign.h"
 #include "support/log_capture.h"
 #include "support/temp_dir.h"
 
@@ -80,6 +82,13 @@ TEST_F(AppTest, SwitchValuesConvertLikeTheOptionsFile) {
   EXPECT_EQ(a.ESC_ON, 0);
   EXPECT_EQ(a.OSD_ON, 1);
   EXPECT_EQ(a.HARDWARECURSOR, 1);
+}
+
+TEST_F(AppTest, LevelSwitchMakesThatLevelTheWholeCampaign) {
+  tCurrentScope<tCampaign> campaign(std::make_shared<tCampaign>());
+  start({"-l", "sandbox"});
+  EXPECT_EQ(tCampaign::Current().get("0", "path"), "sandbox");
+  EXPECT_FALSE(tCampaign::Current().contains("1", ""));
 }
 
 TEST_F(AppTest, MissingUserFolderIsCreatedWithItsParents) {
