@@ -10,10 +10,10 @@
 #include "core/screen.h"
 #include "gui/mouse_catcher.h"
 #include "hud/message.h"
-#include "hud/peer_links.h"
 #include "hud/txt_art.h"
 #include "platform/draw.h"
 #include "resources/media_lookup.h"
+#include "scene/pic_property.h"
 
 namespace vandrell {
 
@@ -89,8 +89,8 @@ int32_t tTxt::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
   if (!isShow()) return 0;
   const float delta = msg.delta();
   _fade = approachf(_fade, _fadeTo, _fadeSpeed * delta);
-  const float ox = static_cast<float>(sceneOffsetX());
-  const float oy = static_cast<float>(sceneOffsetY());
+  const float ox = static_cast<float>(tPicProperty::Current().offsetX());
+  const float oy = static_cast<float>(tPicProperty::Current().offsetY());
   if (_fadeTo > 0.0f) {
     // From the call-up point to the resting place as it fades in.
     move(static_cast<float>(_x) + static_cast<float>(_x0 - _x) * _fade + ox,
@@ -209,7 +209,7 @@ void tTxt::zeb_txtm() {
 void tTxt::zeb_txtmm() {
   _shown = 1;
   const tGuiMouseCatcher& mouse = tGuiMouseCatcher::Current();
-  show(trunci(mouse.h() - static_cast<float>(sceneOffsetX())), trunci(mouse.v() - static_cast<float>(sceneOffsetY())));
+  show(trunci(mouse.h() - static_cast<float>(tPicProperty::Current().offsetX())), trunci(mouse.v() - static_cast<float>(tPicProperty::Current().offsetY())));
 }
 
 void tTxt::zeb_txtxy(int32_t x, int32_t y) {

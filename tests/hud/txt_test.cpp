@@ -14,8 +14,8 @@ using tCommands = std::vector<std::string>;
 class TxtFlowTest : public TxtTest {
  protected:
   // Where scene positions lie on the design screen.
-  const float ox = static_cast<float>(sceneOffsetX());
-  const float oy = static_cast<float>(sceneOffsetY());
+  const float ox = static_cast<float>(tPicProperty::Current().offsetX());
+  const float oy = static_cast<float>(tPicProperty::Current().offsetY());
 };
 
 TEST_F(TxtFlowTest, FliesInWaitsForAClickThenSlidesOffAndFades) {

@@ -17,11 +17,11 @@
 #include "gui/gui_test_support.h"
 #include "gui/visual_test_support.h"
 #include "hud/message.h"
-#include "hud/peer_links.h"
 #include "hud/txt.h"
 #include "hud/txt_art.h"
 #include "hud/txt_layer.h"
 #include "platform/process_wide.h"
+#include "scene/pic_property.h"
 #include "script/zeb_script_scope.h"
 #include "support/block_font.h"
 
@@ -102,7 +102,7 @@ class TxtTest : public GuiTest {
 
   // One window pixel per design unit, with scene position (0, 0) at the
   // window's corner whatever the scene's origin offset.
-  ScreenScope screen{1, 1, -static_cast<float>(sceneOffsetX()), -static_cast<float>(sceneOffsetY())};
+  ScreenScope screen{1, 1, -static_cast<float>(tPicProperty::Current().offsetX()), -static_cast<float>(tPicProperty::Current().offsetY())};
   ZebScriptScope script;
   // No pictures unless a test draws with its own.
   std::optional<tCurrentScope<tTxtArt>> art{std::in_place, std::make_shared<tTxtArt>()};
