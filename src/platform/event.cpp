@@ -39,9 +39,13 @@ bool PostEvent(const TEvent& ev) {
   return true;
 }
 
+void PumpEvents() {
+  if (queue().pump) queue().pump();
+}
+
 int32_t PollEvent() {
   EventQueue& q = queue();
-  if (q.pump) q.pump();
+  PumpEvents();
   if (q.count == 0) {
     q.current = TEvent{};
     return 0;

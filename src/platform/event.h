@@ -45,6 +45,10 @@ const TEvent& CurrentEvent();
 int32_t QueuedEvents();
 void ClearEvents();
 
+// Moves waiting system events into the queue without taking any out: for
+// code that blocks the frame loop for a while (loading).
+void PumpEvents();
+
 // The window layer installs the function that moves system events into the
 // queue; without one, only posted events are seen.
 void SetEventPump(std::function<void()> pump);
