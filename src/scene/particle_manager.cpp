@@ -44,11 +44,13 @@ void tSortParticleManager::Update(float delta) {
   }
   // A pooled particle may emit one held by reference and the other way
   // round, so the walk goes on until every list has been walked to its end.
+  // An emission may also add the pool of a new kind: the pools are counted
+  // afresh on every pass (a new pool starts out ready for the walk).
   int32_t updated = 0;
   do {
     updated += walkParticles(delta);
-    for (const auto& pool : _pools) {
-      if (pool) updated += pool->walk(delta, *this);
+    for (size_t i = 0; i < _pools.size(); ++i) {
+      if (_pools[i]) updated += _pools[i]->walk(delta, *this);
     }
   } while (!walked());
   // A list cleared during the walk stays cleared.

@@ -15,6 +15,7 @@
 #include "scene/particle_manager.h"
 #include "scene/time_particle.h"
 #include "scene/zeb_emitter.h"
+#include "scene/zeb_particle.h"
 
 namespace vandrell {
 
@@ -45,6 +46,21 @@ std::shared_ptr<tParticleFactory> factoryOf(const tParticlePtr& sample, float pe
   factory->emitCount = count;
   return factory;
 }
+
+// A second kind of particle kept by value.
+class tMarkParticle final : public tTimeParticle {
+ public:
+  tParticlePtr Copy() const override { return std::make_shared<tMarkParticle>(*this); }
+  tParticle* CopyInto(tParticleManager& manager) const override { return manager.addByValue(*this); }
+};
+
+// Puts each child where its parent is.
+class tAtParent : public tParticleStruct {
+ public:
+  void Inherit(tParticle& child, const tParticle& parent) const override {
+    static_cast<tZebParticle&>(child).record().x = static_cast<const tZebParticle&>(parent).record().x;
+  }
+};
 
 class ParticleEngineTest : public ::testing::Test {
  protected:
@@ -151,6 +167,36 @@ TEST_F(ParticleEngineTest, AnEmitterOfThreePeriodsEmitsThreeBatchesAndLeaves) {
   run(64);
   EXPECT_EQ(ages().size(), 6u + 2 * 17);
   EXPECT_TRUE(manager.ParticleExist(*emitter));
+}
+
+TEST_F(ParticleEngineTest, AParticleKeptByValueEmitsDuringItsOwnUpdate) {
+  auto child = std::make_shared<tZebParticle>();
+  child->life = 1.0f;
+  tZebParticle parent;
+  parent.life = 0.03f;
+  parent.record().x = 7.0f;
+  // More than fill the parent's block of storage, then a kind not held yet.
+  parent.emit = factoryOf(child, 1.0f, 300);
+  parent.emit->inherit = std::make_shared<tAtParent>();
+  auto mark = std::make_shared<tMarkParticle>();
+  mark->life = -1.0f;
+  parent.nrst = factoryOf(mark, 1.0f, 5);
+  parent.Restart(0.0f);
+  ASSERT_TRUE(parent.CopyInto(manager));
+  manager.Update(0.02f);
+  manager.Update(0.02f);  // the parent dies
+  int32_t children = 0, marks = 0;
+  manager.Grub([&](tParticle& p) {
+    if (auto* zeb = dynamic_cast<tZebParticle*>(&p); zeb && zeb->life == 1.0f) {
+      ++children;
+      EXPECT_EQ(zeb->record().x, 7.0f);
+    }
+    if (dynamic_cast<tMarkParticle*>(&p)) ++marks;
+  });
+  EXPECT_EQ(children, 300);
+  EXPECT_EQ(marks, 5);
+  manager.Update(0.02f);
+  EXPECT_EQ(manager.count(), 305) << "the parent has gone";
 }
 
 TEST_F(ParticleEngineTest, NoBatchOverfillsTheManager) {
