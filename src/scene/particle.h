@@ -16,6 +16,12 @@ class tParticleManager;
 // draws the particle, and its range record varies new particles.
 class tParticleStruct {
  public:
+  tParticleStruct() = default;
+  // Records travel by value inside the particles a manager keeps.
+  tParticleStruct(const tParticleStruct&) = default;
+  tParticleStruct(tParticleStruct&&) = default;
+  tParticleStruct& operator=(const tParticleStruct&) = default;
+  tParticleStruct& operator=(tParticleStruct&&) = default;
   virtual ~tParticleStruct() = default;
 
   virtual std::shared_ptr<tParticleStruct> Copy() const;
@@ -41,6 +47,12 @@ using tParticlePtr = std::shared_ptr<tParticle>;
 
 class tParticle {
  public:
+  tParticle() = default;
+  // A manager moves the particles it keeps by value as others die.
+  tParticle(const tParticle&) = default;
+  tParticle(tParticle&&) = default;
+  tParticle& operator=(const tParticle&) = default;
+  tParticle& operator=(tParticle&&) = default;
   virtual ~tParticle() = default;
 
   // Unset while no manager holds the particle.

@@ -27,9 +27,10 @@ class tParticleCounter {
 
 class tParticleManager {
  public:
-  // A manager holds at most this many particles; emissions beyond it are
-  // dropped, so that no description can exhaust memory.
+  // A manager holds at most `capacity` particles, by default this many;
+  // emissions beyond it are dropped, so that no description can exhaust memory.
   static constexpr int32_t MAX_PARTICLES = 20000;
+  int32_t capacity = MAX_PARTICLES;
 
   virtual ~tParticleManager() = default;
 
@@ -49,7 +50,7 @@ class tParticleManager {
 
   // Particles held, counting those that died since the last update.
   virtual int32_t count() const = 0;
-  bool full() const { return count() >= MAX_PARTICLES; }
+  bool full() const { return count() >= capacity; }
 
   // A copy of `sample` kept by value in this manager's pool for T; null when
   // the manager is full.
