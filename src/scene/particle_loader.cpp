@@ -182,12 +182,8 @@ std::shared_ptr<tZebEmitter> readParticleEmitter(TTextStream& text, const std::s
   tZebParticleStruct& particle = sample->record();
   auto range = std::make_shared<tZebParticleFluctuant>();
   range->sc = 1.0f;
-  auto factory = std::make_shared<tParticleFactory>();
-  factory->sample = sample;
-  factory->fluctuation = range;
-  auto emitter = std::make_shared<tZebEmitter>();
-  emitter->emit = factory;
-  emitter->incLife = -1;
+  const std::shared_ptr<tZebEmitter> emitter = tZebEmitter::Create(sample, range);
+  tParticleFactory* const factory = emitter->emit.get();
 
   const tDescription description(text, name);
   tSettings& settings = tSettings::Current();

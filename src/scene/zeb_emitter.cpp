@@ -8,6 +8,17 @@
 
 namespace vandrell {
 
+std::shared_ptr<tZebEmitter> tZebEmitter::Create(std::shared_ptr<tZebParticle> sample,
+                                                 std::shared_ptr<tZebParticleFluctuant> range) {
+  auto factory = std::make_shared<tParticleFactory>();
+  factory->sample = std::move(sample);
+  factory->fluctuation = std::move(range);
+  auto emitter = std::make_shared<tZebEmitter>();
+  emitter->emit = std::move(factory);
+  emitter->incLife = -1;
+  return emitter;
+}
+
 tParticlePtr tZebEmitter::Copy() const {
   auto copy = std::make_shared<tZebEmitter>();
   copy->incLife = incLife;

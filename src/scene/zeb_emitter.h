@@ -10,6 +10,7 @@
 namespace vandrell {
 
 class tParticleFactory;
+class tZebParticle;
 class tZebParticleStruct;
 class tZebParticleFluctuant;
 
@@ -20,6 +21,11 @@ class tZebEmitter : public tParticle {
   // Periods done.
   int32_t incLifeTimer = 0;
   std::shared_ptr<tParticleFactory> emit;
+
+  // Runs for ever a new factory of copies of `sample` varied by `range`, with
+  // the factory's own defaults (one particle a second, the first at once).
+  static std::shared_ptr<tZebEmitter> Create(std::shared_ptr<tZebParticle> sample,
+                                             std::shared_ptr<tZebParticleFluctuant> range);
 
   // The same periods and factory (shared), the behaviour copied.
   tParticlePtr Copy() const override;

@@ -24,14 +24,9 @@ namespace {
 std::shared_ptr<tZebEmitter> fountain() {
   auto sample = std::make_shared<tZebParticle>();
   sample->record().incLife = 50;
-  auto factory = std::make_shared<tParticleFactory>();
-  factory->sample = sample;
-  factory->fluctuation = std::make_shared<tZebParticleFluctuant>();
-  factory->emitPeriod = 0.1f;
-  factory->emitCount = 2;
-  auto emitter = std::make_shared<tZebEmitter>();
-  emitter->emit = factory;
-  emitter->incLife = -1;
+  auto emitter = tZebEmitter::Create(sample, std::make_shared<tZebParticleFluctuant>());
+  emitter->emit->emitPeriod = 0.1f;
+  emitter->emit->emitCount = 2;
   return emitter;
 }
 

@@ -218,15 +218,10 @@ std::shared_ptr<tZebEmitter> effect() {
   range->incLife = 10;
   range->xSpeed = range->ySpeed = 1.0f;
   range->x = 5.0f;
-  auto factory = std::make_shared<tParticleFactory>();
-  factory->sample = sample;
-  factory->fluctuation = range;
-  factory->emitPeriod = 0.13f;
-  factory->emitCount = 3;
-  factory->emitCountFluctuant = 1;
-  auto emitter = std::make_shared<tZebEmitter>();
-  emitter->emit = factory;
-  emitter->incLife = -1;
+  auto emitter = tZebEmitter::Create(sample, range);
+  emitter->emit->emitPeriod = 0.13f;
+  emitter->emit->emitCount = 3;
+  emitter->emit->emitCountFluctuant = 1;
   return emitter;
 }
 
