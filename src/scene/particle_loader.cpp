@@ -87,7 +87,7 @@ class tDescription {
     char* end = nullptr;
     const double read = std::strtod(value.c_str(), &end);
     if (end == value.c_str() || !std::isfinite(read)) return malformed(line, value);
-    return bounded(line, value, read);
+    return static_cast<float>(bounded(line, value, read));
   }
 
   int32_t integer(int32_t line) const {
@@ -97,6 +97,7 @@ class tDescription {
     // Saturates on overflow, which the bound then catches.
     const long long read = std::strtoll(value.c_str(), &end, 10);
     if (end == value.c_str()) return static_cast<int32_t>(malformed(line, value));
+    // Exact: what is not clamped is far below the precision of a double.
     return static_cast<int32_t>(bounded(line, value, static_cast<double>(read)));
   }
 
@@ -106,19 +107,25 @@ class tDescription {
 
  private:
   float malformed(int32_t line, const std::string& value) const {
-    complain(line, "\"" + value + "\" is not a number; 0 is used");
+    complain(line, quoted(value) + " is not a number; 0 is used");
     return 0.0f;
   }
 
   // Values beyond what any particle can use are brought within the bound
   // particles keep to, so that arithmetic on them stays finite.
-  float bounded(int32_t line, const std::string& value, double read) const {
-    if (std::abs(read) <= S::LIMIT) return static_cast<float>(read);
-    const float limit = read < 0 ? -S::LIMIT : S::LIMIT;
+  double bounded(int32_t line, const std::string& value, double read) const {
+    if (std::abs(read) <= S::LIMIT) return read;
+    const double limit = read < 0 ? -S::LIMIT : S::LIMIT;
     char shown[32];
     std::snprintf(shown, sizeof shown, "%g", limit);
-    complain(line, "\"" + value + "\" is out of range; " + shown + " is used");
+    complain(line, quoted(value) + " is out of range; " + shown + " is used");
     return limit;
+  }
+
+  // The text of a line as a diagnostic shows it, however long the line is.
+  static std::string quoted(const std::string& value) {
+    constexpr size_t SHOWN = 40;
+    return "\"" + value.substr(0, SHOWN) + (value.size() > SHOWN ? "...\"" : "\"");
   }
 
   std::string _name;
