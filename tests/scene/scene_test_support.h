@@ -1,6 +1,6 @@
 // Shared pieces of the scene tests: a scene world with a virtual screen of
-// one window pixel per design unit, a fresh pic property object and a media
-// folder of its own; a stand-in for the level that finds pics by name and
+// one window pixel per design unit, fresh pic and mission property objects
+// and a media folder of its own; a stand-in for the level that finds pics by name and
 // writes down what pics ask of it; parameter records as level files write
 // them; and pics built in the level loader's order.
 #pragma once
@@ -24,6 +24,7 @@
 #include "platform/process_wide.h"
 #include "resources/media_lookup.h"
 #include "resources/resource_manager.h"
+#include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "scene/pic_property.h"
 #include "support/temp_dir.h"
@@ -123,13 +124,6 @@ inline tPicParams Record(int32_t x, int32_t y, const std::map<size_t, std::strin
   return prms;
 }
 
-// Installs a rule for whether missions accept a click, for one test.
-class MissionTestsScope {
- public:
-  explicit MissionTestsScope(tPic::tMissionTests tests) { tPic::missionTests(tests); }
-  ~MissionTestsScope() { tPic::missionTests(nullptr); }
-};
-
 class tSceneWorld {
  public:
   tSceneWorld() { tGui::Current().insert(level, "level"); }
@@ -172,6 +166,7 @@ class tSceneWorld {
   tCurrentScope<tFile> _files{std::make_shared<tFile>(_media.path() + "/")};
   ScreenScope _screen{1, 1, 0, 0};
   tCurrentScope<tPicProperty> _property{std::make_shared<tPicProperty>()};
+  tCurrentScope<tMissionProperty> _missionProperty{std::make_shared<tMissionProperty>()};
 };
 
 // A scene in a GUI root of its own, stepped frame by frame.
