@@ -77,10 +77,9 @@ void tMission::loadSounds(const std::vector<std::string>& fields) {
     float& volume = _volumes[which];
     name.clear();
     volume = 0.0f;
-    if (which >= fields.size()) continue;
-    const std::string field = TrimScriptText(fields[which]);
-    if (field == "-1" || field == "nosound") continue;
-    if (field == "0" || (field.empty() && which == SOUND_APPLY)) {
+    const std::string field = which < fields.size() ? TrimScriptText(fields[which]) : "";
+    if (field == "-1" || field == "nosound" || (field.empty() && which == SOUND_COMPLETE)) continue;
+    if (field.empty() || field == "0") {
       name = DEFAULT_SOUND;
       volume = 1.0f;
     } else {
