@@ -13,6 +13,7 @@
 #include "platform/process.h"
 #include "platform/process_wide.h"
 #include "platform/window.h"
+#include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "script/zeb_book.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     tGui::Current();
     InstallZebScript();
     AddPicPropertyOwners();
+    AddMissionPropertyOwners();
     tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
     // Streams music and sounds every frame; the game object takes it into its
