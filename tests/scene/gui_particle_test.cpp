@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "gui/visual_test_support.h"
 #include "particle_files.h"
 #include "platform/random.h"
 #include "resources/resource_manager.h"
@@ -15,6 +14,7 @@
 #include "scene/zeb_particle.h"
 #include "scene/zeb_particle_fluctuant.h"
 #include "support/render_fixture.h"
+#include "support/screen_scope.h"
 
 namespace vandrell {
 
