@@ -42,7 +42,10 @@ void tPicMessage::loadSrc(const std::string& src, const tPicParams& prms, tResou
 }
 
 void tPicMessage::reloadSrc(tResourceManager& resources) {
+  // The words shown, also a literal text that a look at the message would
+  // leave alone, then whatever the message says now.
   words()._modify();
+  showWords();
   refresh();
 }
 

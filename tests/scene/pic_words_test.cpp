@@ -130,6 +130,10 @@ TEST_F(PicWordsTest, ALabelWithoutItsMessageShowsNothingUntilATextIsSet) {
   say("other", "Other");
   label->zeb_settext("other");
   EXPECT_EQ(label->words().getValue(), "x3") << "a literal text stays for the level";
+  const TPixmapPtr shown = label->visual().getPixmap();
+  label->reloadSrc(scene.resources);
+  EXPECT_NE(label->visual().getPixmap(), shown) << "rendered anew after the display lost its images";
+  EXPECT_EQ(label->words().getValue(), "x3");
 }
 
 TEST_F(PicWordsTest, LabelScriptsScaleTheWordsAndTheSizeFollowsNewWords) {
