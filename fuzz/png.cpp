@@ -47,6 +47,17 @@ std::vector<uint8_t> withGoodChecksums(std::vector<uint8_t> png) {
   return png;
 }
 
+// Where the data of the first IHDR chunk starts, or 0 when there is none.
+size_t headerAt(const std::vector<uint8_t>& png) {
+  for (size_t at = sizeof SIGNATURE; at + 12 <= png.size();) {
+    const uint64_t length = bigEndian(&png[at]);
+    if (length > png.size() - at - 12) break;
+    if (std::memcmp(&png[at + 4], "IHDR", 4) == 0) return length >= 8 ? at + 8 : 0;
+    at += 12 + length;
+  }
+  return 0;
+}
+
 bool samePixels(const TPixmap& a, const TPixmap& b) {
   if (a.width != b.width || a.height != b.height || a.format != b.format) return false;
   for (int32_t row = 0; row < a.height; ++row) {
@@ -58,10 +69,11 @@ bool samePixels(const TPixmap& a, const TPixmap& b) {
 void check(const std::vector<uint8_t>& png) {
   const TPixmapPtr pixmap = LoadPixmap(CreateBankStream(png));
   if (!pixmap) return;
-  // libpng insists on IHDR as the first chunk, so its fields are at fixed offsets.
-  require(png.size() >= 33 && std::memcmp(&png[12], "IHDR", 4) == 0);
-  require(bigEndian(&png[16]) == static_cast<uint32_t>(pixmap->width));
-  require(bigEndian(&png[20]) == static_cast<uint32_t>(pixmap->height));
+  // libpng lets unknown ancillary chunks come before IHDR, so it is looked for.
+  const size_t header = headerAt(png);
+  require(header != 0);
+  require(bigEndian(&png[header]) == static_cast<uint32_t>(pixmap->width));
+  require(bigEndian(&png[header + 4]) == static_cast<uint32_t>(pixmap->height));
   require(pixmap->width > 0 && pixmap->height > 0);
   require(pixmap->width <= MAX_PIXMAP_SIDE && pixmap->height <= MAX_PIXMAP_SIDE);
   require(int64_t{pixmap->width} * pixmap->height <= MAX_PIXMAP_PIXELS);
