@@ -100,7 +100,7 @@ TEST_F(LevelTest, PicsAreOfTheirKindInTheirLocationWithTheirCommandsAndMissions)
   const auto key = pic<tPicImage>(*level, "key");
   ASSERT_TRUE(key);
   EXPECT_EQ(tExprBook::Current().get("key")->ToObject(), key) << "a pic is a script variable of its name";
-  EXPECT_EQ(key->rnds(), (tRnds{{5, 6}, {30, 20}}));
+  EXPECT_EQ(key->rnds(), (tRnds{{5, 40}, {30, 50}}));
   ASSERT_TRUE(key->poly());
   EXPECT_EQ(key->poly()->psets.size(), 3u);
   EXPECT_EQ(ids(key->missions()), (std::vector<std::string>{"find", "look"}));
@@ -190,14 +190,14 @@ TEST_F(LevelTest, MessagesAndExtensionCommandsFollowTheirFiles) {
 
 TEST_F(LevelTest, ShapeLinesTagsAndMessageLinesAtTheirEdges) {
   const auto level = load("edge");
-  EXPECT_EQ(pic(*level, "one")->rnds(), (tRnds{{1, 2}})) << "an empty shape line: the record's own position";
-  EXPECT_EQ(pic(*level, "two")->rnds(), (tRnds{{10, 20}, {3, 4}}));
-  EXPECT_EQ(pic(*level, "three")->rnds(), (tRnds{{5, 6}})) << "the single entry is replaced";
+  EXPECT_EQ(pic(*level, "one")->rnds(), (tRnds{{1, 42}})) << "an empty shape line: the record's own position";
+  EXPECT_EQ(pic(*level, "two")->rnds(), (tRnds{{10, 60}, {3, 44}}));
+  EXPECT_EQ(pic(*level, "three")->rnds(), (tRnds{{5, 46}})) << "the single entry is replaced";
   EXPECT_FALSE(pic<tPicImage>(*level, "one")->poly());
   const auto sep = pic<tPicImage>(*level, "sep");
   ASSERT_TRUE(sep->poly()) << "the separator alone gives a polygon";
   EXPECT_TRUE(sep->poly()->psets.empty());
-  EXPECT_FALSE(sep->visual().hovering(7.0f, 8.0f)) << "which nothing is ever inside";
+  EXPECT_FALSE(sep->visual().hovering(7.0f, 18.0f)) << "which nothing is ever inside";
 
   EXPECT_EQ(level->missions().find("m")->getCount(), 5) << "one, two, three, and twice twice";
   EXPECT_EQ(ids(pic(*level, "twice")->missions()), (std::vector<std::string>{"m", "m"}));
