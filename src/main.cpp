@@ -5,6 +5,7 @@
 #include "core/automation.h"
 #include "core/switches.h"
 #include "game/app.h"
+#include "game/scripting.h"
 #include "gui/app_messages.h"
 #include "gui/gui.h"
 #include "gui/object.h"
@@ -13,9 +14,6 @@
 #include "platform/process.h"
 #include "platform/process_wide.h"
 #include "platform/window.h"
-#include "scene/mission_property.h"
-#include "scene/pic.h"
-#include "script/zeb_book.h"
 
 using namespace vandrell;
 
@@ -51,9 +49,7 @@ int main(int argc, char** argv) {
   int code = 0;
   try {
     tGui::Current();
-    InstallZebScript();
-    AddPicPropertyOwners();
-    AddMissionPropertyOwners();
+    StartScripting();
     tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
     // Streams music and sounds every frame; the game object takes it into its

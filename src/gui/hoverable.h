@@ -28,6 +28,7 @@ class tGuiHoverable : public tGuiObject {
 
   // Can become the treated object while non-zero.
   virtual void keepTreat(int32_t flag);
+  int32_t keepsTreat() const { return _keepTreat; }
   virtual int32_t isTreat() const;
   // The treated object of the last treat pass, or null.
   static std::shared_ptr<tGuiHoverable> getTreat();

@@ -42,7 +42,9 @@ int32_t tGuiImage::hovering(float x, float y) {
   return _pixelHovering ? _hoveringPixel(x, y) : _hoveringRect(x, y);
 }
 
-int32_t tGuiImage::_hoveringRect(float x, float y) {
+int32_t tGuiImage::_hoveringRect(float x, float y) { return footprint().Inside(x, y); }
+
+tPoly tGuiImage::footprint() const {
   tPoly footprint;
   footprint.AddPoint(0, 0);
   footprint.AddPoint(1, 0);
@@ -53,7 +55,7 @@ int32_t tGuiImage::_hoveringRect(float x, float y) {
   footprint.Scale(aspectw(), aspecth(), 0, 0);
   footprint.Rotate(angle(), 0, 0);
   footprint.Move(H2X(h()), V2Y(v()));
-  return footprint.Inside(x, y);
+  return footprint;
 }
 
 int32_t tGuiImage::_hoveringPixel(float x, float y) {

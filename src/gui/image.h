@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gui/picture.h"
+#include "gui/poly.h"
 
 namespace vandrell {
 
@@ -30,6 +31,8 @@ class tGuiImage : public tGuiPicture {
   int32_t hovering(float x, float y) override;
   // The rotated rectangle.
   int32_t _hoveringRect(float x, float y) override;
+  // That rectangle in window pixels.
+  virtual tPoly footprint() const;
 
  protected:
   float _angle = 0.0f;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace vandrell {
 
@@ -12,6 +13,7 @@ struct LogState {
   bool ownsFile = false;
   DebugLogHook hook = nullptr;
   void* hookContext = nullptr;
+  std::vector<std::string> places;
 
   ~LogState() { closeFile(); }
 
@@ -33,9 +35,24 @@ void DebugLog(std::string_view text) {
   LogState& s = state();
   if (s.hook) s.hook(text, s.hookContext);
   if (!s.file) return;
+  if (!s.places.empty()) {
+    const std::string& place = s.places.back();
+    std::fwrite(place.data(), 1, place.size(), s.file);
+    std::fputs(": ", s.file);
+  }
   std::fwrite(text.data(), 1, text.size(), s.file);
   std::fputc('\n', s.file);
   std::fflush(s.file);
+}
+
+DebugLogPlace::DebugLogPlace(std::string place) { state().places.push_back(std::move(place)); }
+
+DebugLogPlace::~DebugLogPlace() { state().places.pop_back(); }
+
+const std::string& DebugLogPlace::Current() {
+  static const std::string nowhere;
+  const LogState& s = state();
+  return s.places.empty() ? nowhere : s.places.back();
 }
 
 bool SetDebugLogTarget(const std::string& target) {
@@ -61,6 +78,11 @@ void DebugLogFromEnvironment() {
 void SetDebugLogHook(DebugLogHook hook, void* context) {
   state().hook = hook;
   state().hookContext = context;
+}
+
+DebugLogHook GetDebugLogHook(void** context) {
+  if (context) *context = state().hookContext;
+  return state().hook;
 }
 
 }  // namespace vandrell

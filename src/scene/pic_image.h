@@ -43,6 +43,8 @@ class tPicImage : public tPic {
   // colour, alpha and pixel hovering, from the record.
   void loadParams(const tPicParams& prms) override;
   void loadPoly(tPolyPtr poly) override;
+  // The hit polygon, or null when the picture itself is the hit shape.
+  const tPolyPtr& poly() const { return _clickable->poly; }
   // Either command may be null.
   virtual void loadAction(const tCommandPtr& a, const tCommandPtr& fa);
   virtual void loadHidetype(int32_t type) { _hidetype = type; }

@@ -6,13 +6,17 @@
 
 namespace vandrell {
 
-int32_t PicPolyHovering(const tPoly& poly, float h, float v, float x, float y) {
+tPoly PlacePicPoly(const tPoly& poly, float h, float v) {
   // The points are shared objects: transform copies of them.
   tPoly placed;
   for (const tPsetPtr& p : poly.psets) placed.AddPset(tPset::CreatePset(*p));
   placed.Scale(aspectw(), aspecth(), 0.0f, 0.0f);
   placed.Move(H2X(h), V2Y(v));
-  return placed.Inside(x, y);
+  return placed;
+}
+
+int32_t PicPolyHovering(const tPoly& poly, float h, float v, float x, float y) {
+  return PlacePicPoly(poly, h, v).Inside(x, y);
 }
 
 void PicVisualMouseDown(tGuiHoverable& visual, GUIMSG_MOUSEDOWN& msg) {

@@ -14,9 +14,11 @@
 
 namespace vandrell {
 
-// Whether the window pixel (x, y) lies in `poly`, given in design units
-// relative to the design position (h, v). The polygon follows the position
-// and the screen's scale only, not the image's own scale or angle.
+// `poly`, given in design units relative to the design position (h, v), in
+// window pixels. The polygon follows the position and the screen's scale
+// only, not the image's own scale or angle.
+tPoly PlacePicPoly(const tPoly& poly, float h, float v);
+// Whether the window pixel (x, y) lies in `poly` so placed.
 int32_t PicPolyHovering(const tPoly& poly, float h, float v, float x, float y);
 // Takes the press for `visual` when nothing took it yet, clicks are not
 // blocked, the button is the first one and `visual` is the treated object.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/log.h"
 #include "platform/process.h"
@@ -58,6 +60,32 @@ TEST(DebugLog, DiscardsByDefaultAndWritesToTheChosenFile) {
   EXPECT_EQ(in->readLine(), "second line");
   EXPECT_TRUE(in->eof());
   EXPECT_FALSE(SetDebugLogTarget(dir.file("missing/folder/log.txt")));
+}
+
+TEST(DebugLog, LinesWrittenInAPlaceNameItInTheFileButNotToTheHook) {
+  TempDir dir;
+  ASSERT_TRUE(SetDebugLogTarget(dir.file("log.txt")));
+  std::vector<std::string> hooked;
+  SetDebugLogHook([](std::string_view text, void* lines) {
+    static_cast<std::vector<std::string>*>(lines)->push_back(std::string(text) + " @" + DebugLogPlace::Current());
+  }, &hooked);
+  {
+    DebugLogPlace file("a.cfg");
+    {
+      DebugLogPlace line("a.cfg:3");
+      DebugLog("inner");
+    }
+    DebugLog("outer");
+  }
+  DebugLog("nowhere");
+  SetDebugLogHook(nullptr, nullptr);
+  SetDebugLogTarget("");
+  TStreamPtr in = ReadFile(dir.file("log.txt"));
+  ASSERT_TRUE(in);
+  EXPECT_EQ(in->readLine(), "a.cfg:3: inner");
+  EXPECT_EQ(in->readLine(), "a.cfg: outer");
+  EXPECT_EQ(in->readLine(), "nowhere");
+  EXPECT_EQ(hooked, (std::vector<std::string>{"inner @a.cfg:3", "outer @a.cfg", "nowhere @"}));
 }
 
 TEST(Process, ExitUnwindsWithTheCode) {

@@ -1,4 +1,5 @@
-// Collects the diagnostic lines written while it is alive.
+// Collects the diagnostic lines written while it is alive, with the places
+// they were written in.
 #pragma once
 
 #include <string>
@@ -16,10 +17,17 @@ class LogCapture {
 
   const std::vector<std::string>& lines() const { return _lines; }
   bool contains(std::string_view fragment) const;
-  void clear() { _lines.clear(); }
+  // The lines written in a place, as "place: line".
+  std::vector<std::string> placed() const;
+  void clear() {
+    _lines.clear();
+    _places.clear();
+  }
 
  private:
   std::vector<std::string> _lines;
+  // The place each line was written in ("" for none).
+  std::vector<std::string> _places;
 };
 
 }  // namespace vandrell

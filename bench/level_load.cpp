@@ -1,0 +1,166 @@
+// The cost of levels, on a level of the demo title:
+// - loading it (new level, load, clear) against decoding only the PNG files
+//   it uses (target: at most 1.2 times);
+// - the resident memory after loading and clearing it 50 times against after
+//   the first time (target: at most 1.05 times);
+// - one frame of the loaded level (update and render) on the software back
+//   end.
+//
+//   bench_level_load [LEVEL [loads]]
+//
+// LEVEL is a folder below locations/ ("workshop" by default). Without a
+// display, run it with SDL_VIDEODRIVER=dummy.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/audio.h"
+#include "core/screen.h"
+#include "game/level.h"
+#include "game/loading.h"
+#include "game/scripting.h"
+#include "gui/gui.h"
+#include "gui/hover_catchers.h"
+#include "platform/draw.h"
+#include "platform/filesystem.h"
+#include "platform/log.h"
+#include "platform/pixmap.h"
+#include "platform/process_wide.h"
+#include "platform/window.h"
+#include "resources/media_lookup.h"
+
+using namespace vandrell;
+
+namespace {
+
+constexpr int32_t WIDTH = 800, HEIGHT = 600;
+constexpr int32_t MEMORY_ROUNDS = 50;
+constexpr int32_t FRAMES = 120;
+constexpr float FRAME = 1.0f / 60.0f;
+
+template <typename Run>
+double seconds(int32_t times, Run run) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int32_t i = 0; i < times; ++i) run();
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  return elapsed.count() / times;
+}
+
+// Resident memory in bytes, from the kernel's accounting.
+int64_t residentBytes() {
+  std::FILE* statm = std::fopen("/proc/self/statm", "r");
+  if (!statm) return 0;
+  long size = 0, resident = 0;
+  const int read = std::fscanf(statm, "%ld %ld", &size, &resident);
+  std::fclose(statm);
+  return read == 2 ? static_cast<int64_t>(resident) * 4096 : 0;
+}
+
+// The media files the level's own cache keeps a picture of: the resource
+// cache names each new file in the debug log.
+std::set<std::string> picturesOf(const std::string& path) {
+  std::set<std::string> urls;
+  SetDebugLogHook(
+      [](std::string_view text, void* urls) {
+        if (text.rfind("rm> ", 0) == 0 && text.find('@') == std::string_view::npos) {
+          static_cast<std::set<std::string>*>(urls)->insert(std::string(text.substr(4)));
+        }
+      },
+      &urls);
+  tLevel level;
+  tLoading quiet;
+  level.load(path, quiet);
+  level.clear();
+  SetDebugLogHook(nullptr, nullptr);
+  return urls;
+}
+
+void loadAndClear(const std::string& path) {
+  tLevel level;
+  tLoading quiet;
+  level.load(path, quiet);
+  level.clear();
+}
+
+// One frame of a level in the GUI root: the update with the hover and treat
+// passes, then the render; `prepare` sets the scene up once.
+double frameTime(const char* name, const std::string& path, const std::function<void(tLevel&)>& prepare) {
+  const tCurrentScope<tGui> root(std::make_shared<tGui>());
+  auto level = std::make_shared<tLevel>();
+  tLoading quiet;
+  level->load(path, quiet);
+  tGui::Current().insert(level);
+  prepare(*level);
+  const auto frame = [] {
+    Cls();
+    tGui::Current().update(FRAME);
+    tGuiHoverCatcher::Current().update();
+    tGuiTreatCatcher::Current().update();
+    tGui::Current().render();
+    Flip(0);
+  };
+  frame();  // uploads the images before timing
+  const double time = seconds(FRAMES, frame);
+  std::printf("  %-30s %.3f ms per frame\n", name, time * 1000);
+  level->free();
+  level->clear();
+  return time;
+}
+
+// The scene as the player sees it once the level has faded in.
+void fadedIn(tLevel& level) { level.bg().color()->SetA(0.0f); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string path = argc > 1 ? argv[1] : "workshop";
+  const int32_t loads = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
+  const tCurrentScope<tFile> media(std::make_shared<tFile>(std::string(VANDRELL_CONTENT_DIR) + "/"));
+  if (FileType(std::string(VANDRELL_CONTENT_DIR) + "/locations/" + path + "/location.cfg") != FILETYPE_FILE) {
+    std::fprintf(stderr, "no level %s in %s: build the content first\n", path.c_str(), VANDRELL_CONTENT_DIR);
+    return 1;
+  }
+  StartScripting();
+  const tCurrentScope<tAudio> audio(std::make_shared<tAudio>());
+  SetGraphicsDriver(GFXDRIVER_SOFTWARE);
+  TGraphicsPtr graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
+  if (!graphics) {
+    std::fprintf(stderr, "no graphics context\n");
+    return 1;
+  }
+  SetGraphics(graphics);
+  tScreen::Create(1.0f, 1.0f, 0.0f, 0.0f)->Setup();
+
+  const std::set<std::string> pictures = picturesOf(path);
+  const double load = seconds(loads, [&] { loadAndClear(path); });
+  // All of them alive at once, as in the level, so memory costs the same.
+  const double decode = seconds(loads, [&] {
+    std::vector<TPixmapPtr> decoded;
+    for (const std::string& url : pictures) decoded.push_back(LoadPixmap(tFile::Current().media(url)));
+  });
+  std::printf("level %s, %d pictures, %d loads:\n", path.c_str(), static_cast<int>(pictures.size()), loads);
+  std::printf("  load and clear:                %.3f ms\n", load * 1000);
+  std::printf("  decoding its PNG files alone:  %.3f ms\n", decode * 1000);
+
+  loadAndClear(path);
+  const int64_t first = residentBytes();
+  for (int32_t i = 1; i < MEMORY_ROUNDS; ++i) loadAndClear(path);
+  const int64_t last = residentBytes();
+  std::printf("  resident memory after 1 load:  %.1f MB; after %d: %.1f MB\n", first / 1e6, MEMORY_ROUNDS, last / 1e6);
+
+  std::printf("frames on the %s back end:\n", GraphicsDriverName().c_str());
+  frameTime("the scene", path, fadedIn);
+
+  std::printf("load time: %.3f x the decoding alone (target at most 1.20)\n", load / decode);
+  std::printf("memory: %.3f x after the first load (target at most 1.05)\n",
+              first ? static_cast<double>(last) / static_cast<double>(first) : 0.0);
+  CloseGraphics(graphics);
+  ShutdownPlatform();
+  return 0;
+}

@@ -1,0 +1,166 @@
+#include "game/level_check.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "audio/audio.h"
+#include "game/level.h"
+#include "game/loading.h"
+#include "platform/log.h"
+#include "platform/process_wide.h"
+#include "resources/campaign.h"
+#include "resources/media_lookup.h"
+#include "scene/pic_image.h"
+
+namespace vandrell {
+
+namespace {
+
+constexpr float SCREEN_WIDTH = 800.0f;
+constexpr float SCREEN_HEIGHT = 600.0f;
+
+// Keeps every debug-log line written while it lives, with its place, and
+// passes each on to the hook that was there before.
+class tLogCollector {
+ public:
+  tLogCollector() : _previous(GetDebugLogHook(&_previousContext)) { SetDebugLogHook(&tLogCollector::hook, this); }
+  ~tLogCollector() { SetDebugLogHook(_previous, _previousContext); }
+  tLogCollector(const tLogCollector&) = delete;
+  tLogCollector& operator=(const tLogCollector&) = delete;
+
+  std::vector<tLevelCheck::tFinding> lines;
+
+ private:
+  static void hook(std::string_view text, void* context) {
+    auto* self = static_cast<tLogCollector*>(context);
+    const std::string& place = DebugLogPlace::Current();
+    // The resource cache names every file it keeps: progress, not trouble.
+    const bool problem = !place.empty() && text.rfind("rm> ", 0) != 0;
+    self->lines.push_back({problem ? tLevelCheck::ERROR : tLevelCheck::NOTE, place, std::string(text)});
+    if (self->_previous) self->_previous(text, self->_previousContext);
+  }
+
+  void* _previousContext = nullptr;
+  DebugLogHook _previous;
+};
+
+bool hasFile(const std::string& name) { return tFile::Current().file(name, tFile::OPTIONAL) != nullptr; }
+
+std::string placeOf(const std::map<std::string, std::string>& places, const std::string& name) {
+  const auto found = places.find(name);
+  return found == places.end() ? "" : found->second;
+}
+
+}  // namespace
+
+void tLevelCheck::check(const std::string& path) {
+  // The level's music goes to the audio manager; its playlists are kept for
+  // the check and dropped after.
+  const tCurrentScope<tAudio> audio(std::make_shared<tAudio>());
+  auto level = std::make_shared<tLevel>();
+  tLoading quiet;
+  int32_t loaded = 0;
+  {
+    tLogCollector log;
+    loaded = level->load(path, quiet);
+    for (tFinding& line : log.lines) add(line.severity, line.place, line.text);
+  }
+  if (loaded) {
+    checkLevel(*level);
+  } else {
+    add(ERROR, tFile::LEVEL_PATH + path, "no level here: its location.cfg is missing");
+  }
+  level->clear();
+}
+
+void tLevelCheck::checkCampaign() {
+  if (!tFile::Current().level("campaign.cfg", tFile::OPTIONAL)) {
+    add(ERROR, tFile::LEVEL_PATH + std::string("campaign.cfg"), "no campaign file");
+    return;
+  }
+  tCampaign campaign;
+  {
+    tLogCollector log;
+    campaign.loadCampaign("");
+  }
+  std::vector<std::string> sections = {"title", "intro", "menu", "extra"};
+  for (int32_t n = 0; campaign.contains(std::to_string(n), ""); ++n) sections.push_back(std::to_string(n));
+  std::set<std::string> done;
+  for (const std::string& section : sections) {
+    if (!campaign.contains(section, "path")) continue;
+    const std::string path = campaign.get(section, "path");
+    if (done.insert(path).second) check(path);
+  }
+}
+
+void tLevelCheck::checkLevel(const tLevel& level) {
+  checkSounds(level);
+  checkNames(level);
+  checkScreen(level);
+}
+
+void tLevelCheck::checkSounds(const tLevel& level) {
+  for (const auto& [id, mission] : level.missions().missions()) {
+    for (const size_t which : {tMission::SOUND_APPLY, tMission::SOUND_COMPLETE}) {
+      const std::string& sound = mission->sound(which);
+      if (!sound.empty() && !hasFile(tFile::MEDIA_PATH + sound + ".ogg")) {
+        add(ERROR, placeOf(level.missionPlaces(), id), "the sound " + sound + " of mission " + id + " is missing");
+      }
+    }
+  }
+  const std::string music = tFile::LEVEL_PATH + level.path() + "/music.cfg";
+  for (int32_t n = 0; n < tAudio::MUSICLISTS; ++n) {
+    for (const std::string& track : tAudio::Current().tracks(n)) {
+      if (!hasFile(tFile::MUSIC_PATH + track + ".ogg")) add(ERROR, music, "the track " + track + " is missing");
+    }
+  }
+}
+
+void tLevelCheck::checkNames(const tLevel& level) {
+  for (const auto& [tag, pics] : level.mtags()) {
+    if (tag.empty() || level.missions().find(tag)) continue;
+    for (const auto& ref : pics) {
+      if (const auto pic = ref.lock()) {
+        add(WARNING, placeOf(level.picPlaces(), pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
+      }
+    }
+  }
+  for (const auto& [source, txts] : level.txttags()) {
+    if (level.messages().count(source)) continue;
+    for (const auto& ref : txts) {
+      if (const auto txt = ref.lock()) {
+        add(ERROR, placeOf(level.picPlaces(), txt->id()), "the text " + txt->id() + " names no message " + source);
+      }
+    }
+  }
+  for (const auto& member : level.items().order()) {
+    if (!level.messages().count(member->id() + "_name")) {
+      add(WARNING, placeOf(level.missionPlaces(), member->id()),
+          "the item " + member->id() + " has no caption (message " + member->id() + "_name)");
+    }
+  }
+}
+
+void tLevelCheck::checkScreen(const tLevel& level) {
+  const tRect screen = tRect::Create(0.0f, 0.0f, SCREEN_WIDTH, SCREEN_HEIGHT);
+  for (const auto& [name, ref] : level.pics()) {
+    const auto pic = std::dynamic_pointer_cast<tPicImage>(ref.lock());
+    if (!pic || !pic->visual().getPixmap()) continue;
+    const tRect r = pic->visual().rect();
+    if (r.xTo() <= screen.x || r.x >= screen.xTo() || r.yTo() <= screen.y || r.y >= screen.yTo()) {
+      add(WARNING, placeOf(level.picPlaces(), name), "the pic " + name + " lies outside the screen");
+    }
+  }
+}
+
+void tLevelCheck::add(tSeverity severity, const std::string& place, const std::string& text) {
+  _findings.push_back({severity, place, text});
+}
+
+int32_t tLevelCheck::count(tSeverity severity) const {
+  return static_cast<int32_t>(std::count_if(_findings.begin(), _findings.end(),
+                                             [&](const tFinding& finding) { return finding.severity == severity; }));
+}
+
+}  // namespace vandrell
