@@ -14,6 +14,8 @@
 #include "platform/process_wide.h"
 #include "platform/window.h"
 #include "scene/pic.h"
+#include "scene/scene_actions.h"
+#include "script/script_actions.h"
 #include "script/zeb_book.h"
 
 using namespace vandrell;
@@ -51,6 +53,8 @@ int main(int argc, char** argv) {
   try {
     tGui::Current();
     InstallZebScript();
+    RegisterScriptActions();
+    RegisterSceneActions();
     AddPicPropertyOwners();
     tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
