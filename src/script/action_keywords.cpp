@@ -42,9 +42,9 @@ constexpr tArgSpec ITEM = named(tNameOf::ITEM);
 constexpr tArgSpec LINK = named(tNameOf::LINK);
 
 struct tRowText {
-  std::initializer_list<const char*> keywords;
+  std::vector<std::string> keywords;
   const char* className;
-  std::initializer_list<tArgSpec> args;
+  std::vector<tArgSpec> args;
   bool anyArgs = false;
 };
 
@@ -311,7 +311,7 @@ tActionKeywords::tActionKeywords(tContents contents) {
   if (contents == EMPTY) return;
   for (const tRowText& text : vocabulary()) {
     tActionRow row;
-    row.keywords.assign(text.keywords.begin(), text.keywords.end());
+    row.keywords = text.keywords;
     row.className = text.className;
     row.args = text.args;
     row.anyArgs = text.anyArgs;
