@@ -32,6 +32,7 @@
 #include "resources/media_lookup.h"
 #include "resources/profile.h"
 #include "resources/strings.h"
+#include "scene/particle_manager.h"
 #include "script/expr.h"
 
 namespace vandrell {
@@ -315,8 +316,7 @@ void tApp::render2() {
 void tApp::counters() {
   tSf line = tSf::Create("%.2f ").f(getFps());
   line.join("| %d ").d(static_cast<int32_t>(getGCAlloced()));
-  // Particles of the last frame: none until the particle system reports them.
-  line.join("| %d ").d(0);
+  line.join("| %d ").d(tParticleManager::CountFlip());
   if (const auto& treated = tGuiTreatCatcher::Current().get()) line.join("%s").s(treated->id());
   SetTransform(0.0f, 1.0f, 1.0f);
   tColorf::CreateBright(ALPHABLEND)->Setup();
