@@ -217,8 +217,10 @@ const std::vector<tRowText>& vocabulary() {
       {{"stopsounds"}, "tZebAction_stopsounds", {}},
       {{"musvol"}, "tZebAction_musicvolume", {N, TICKS}},
       {{"muslist"}, "tZebAction_musiclist", {N}},
-      // duration, message shown, command called when it runs out, r, g, b
-      {{"resist"}, "tZebAction_resist", {MS, MESSAGE, COMMAND, optional(N), optional(N), optional(N)}},
+      // duration, message shown, command called when it runs out, r, g, b;
+      // "resist=0" alone takes the meter away
+      {{"resist"}, "tZebAction_resist",
+       {MS, optional(MESSAGE), optional(COMMAND), optional(N), optional(N), optional(N)}},
       {{"resistpause"}, "tZebAction_resistpause", {N}},
       {{"hidepointer"}, "tZebAction_hidepointer", {N}},
       {{"pointerxy"}, "tZebAction_pointerxy", {N, N}},

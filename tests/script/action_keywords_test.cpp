@@ -94,7 +94,7 @@ TEST_F(ActionKeywordsTest, AWrongArgumentCountIsReportedAndTheActionStillParses)
   tAction::Parse("sound=door");
   tAction::Parse("resist=30000,win,lose,255,0,0,9");
   EXPECT_EQ(log.lines(), (std::vector<std::string>{"args: resist=30000,win,lose,255,0,0,9 "
-                                                   "(resist takes 3 to 6 arguments, not 7)"}));
+                                                   "(resist takes 1 to 6 arguments, not 7)"}));
 }
 
 TEST_F(ActionKeywordsTest, RowsNotBoundYetReportOnceAndMarkersStayQuiet) {
