@@ -51,14 +51,6 @@ struct ScratchFolder {
   ~ScratchFolder() { std::filesystem::remove_all(path); }
 };
 
-// The media lookup reads from the working folder; the fuzzer's own folders
-// are given to it as absolute paths by scripts/fuzz.
-struct InFolder {
-  std::string previous = CurrentDir();
-  explicit InFolder(const std::string& path) { require(ChangeDir(path)); }
-  ~InFolder() { ChangeDir(previous); }
-};
-
 void put(const std::string& path, const uint8_t* data, size_t size) {
   TStreamPtr file = WriteFile(path);
   require(file != nullptr);
@@ -179,13 +171,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   tCacheResourceManager cache;
-  tFile files;
-  tLetterPtr font, cached;
-  {
-    const InFolder media(folder.path);
-    font = files.letter("font", &cache);
-    cached = files.letter("font", &cache);
-  }
+  const tFile files(folder.path + "/");
+  const tLetterPtr font = files.letter("font", cache);
+  const tLetterPtr cached = files.letter("font", cache);
   require(font && cached && font != cached && font->_alphabet == cached->_alphabet);
   const int32_t h = (control & 7) - 4, v = (control >> 3 & 7) - 4;
   font->space(h, v);

@@ -13,6 +13,7 @@
 #include "platform/process.h"
 #include "platform/process_wide.h"
 #include "platform/window.h"
+#include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "scene/scene_actions.h"
 #include "script/script_actions.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     RegisterScriptActions();
     RegisterSceneActions();
     AddPicPropertyOwners();
+    AddMissionPropertyOwners();
     tApp app(&automation, tApp::CHECK_DATA);
     tGui::Current().insert(std::make_shared<tCloseHandler>());
     // Streams music and sounds every frame; the game object takes it into its

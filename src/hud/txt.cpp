@@ -9,10 +9,10 @@
 #include "core/numeric.h"
 #include "core/screen.h"
 #include "gui/mouse_catcher.h"
-#include "hud/message.h"
 #include "hud/txt_art.h"
 #include "platform/draw.h"
 #include "resources/media_lookup.h"
+#include "scene/message.h"
 #include "scene/pic_property.h"
 
 namespace vandrell {

@@ -7,11 +7,6 @@ namespace vandrell {
 
 namespace {
 
-tPic::tMissionTests& installedMissionTests() {
-  static tPic::tMissionTests tests = nullptr;
-  return tests;
-}
-
 // Stores `on` in `flag`; true when that changed it.
 bool changeFlag(int32_t& flag, int32_t on) {
   if (flag == on) return false;
@@ -20,13 +15,6 @@ bool changeFlag(int32_t& flag, int32_t on) {
 }
 
 }  // namespace
-
-void tPic::missionTests(tMissionTests tests) { installedMissionTests() = tests; }
-
-int32_t tPic::testMissions(const tMissionList& missions) {
-  const tMissionTests tests = installedMissionTests();
-  return tests ? tests(missions) : 0;
-}
 
 void tPic::saveInstant(tConfigBase& cfg, const std::string& section) {
   cfg.SetFloat(section, "a0", _a0);

@@ -20,6 +20,7 @@
 #include "resources/config.h"
 #include "resources/resource_manager.h"
 #include "scene/gui_object_object.h"
+#include "scene/mission.h"
 #include "scene/pic_params.h"
 #include "scene/pic_property.h"
 #include "script/expr_value.h"
@@ -27,7 +28,6 @@
 
 namespace vandrell {
 
-using tMissionList = std::vector<std::shared_ptr<tMission>>;
 using tPolyPtr = std::shared_ptr<tPoly>;
 
 // Draw passes: under the others, normal, over the others, on top.
@@ -40,12 +40,6 @@ class tPic : public tGuiObjectObject, public tObject {
   VANDRELL_GUI_HOOKS(tPic, tGuiObjectObject, &tPic::M_PIC_MUTABLE, &tPic::M_MISSION_MUTABLE)
 
  public:
-  // Whether one of the missions accepts a click now (tMission::tests). The
-  // missions install their rule when they exist; until then none accepts.
-  using tMissionTests = int32_t (*)(const tMissionList& missions);
-  static void missionTests(tMissionTests tests);
-  static int32_t testMissions(const tMissionList& missions);
-
   // Keys "a0", "a1", "show", "gshow", "enable", "genable", "postdraw";
   // restoring stores the flags without re-evaluating availability.
   virtual void saveInstant(tConfigBase& cfg, const std::string& section);

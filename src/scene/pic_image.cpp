@@ -133,7 +133,7 @@ void tPicImage::setupAvail() {
   const tPicProperty& property = tPicProperty::Current();
   _visual->visible(isShow());
   _visual->keepHover(isShow() && isEnable() && (property.isHold(this) || !property.isHolding()) ? 1 : 0);
-  _visual->keepTreat(fa() || testMissions(missions()) ? 1 : 0);
+  _visual->keepTreat(fa() || tMission::tests(missions()) ? 1 : 0);
 }
 
 int32_t tPicImage::sosAvail() { return isShow() && isEnable() ? 1 : 0; }

@@ -16,11 +16,11 @@
 
 #include "gui/gui_test_support.h"
 #include "gui/visual_test_support.h"
-#include "hud/message.h"
 #include "hud/txt.h"
 #include "hud/txt_art.h"
 #include "hud/txt_layer.h"
 #include "platform/process_wide.h"
+#include "scene/message.h"
 #include "scene/pic_property.h"
 #include "script/zeb_script_scope.h"
 #include "support/block_font.h"

@@ -257,21 +257,16 @@ TEST_F(PicImageTest, FirstButtonOnTheTreatedPicClicksIt) {
 }
 
 TEST_F(PicImageTest, APicIsTreatedWhileOneOfItsMissionsAcceptsIt) {
-  static bool accepting = false;
-  MissionTestsScope tests([](const tMissionList& missions) { return accepting && !missions.empty() ? 1 : 0; });
-  // Missions come with the level; only their identity travels here.
-  const auto anchor = std::make_shared<int>(0);
-  const std::shared_ptr<tMission> mission(anchor, reinterpret_cast<tMission*>(anchor.get()));
+  auto mission = std::make_shared<tMission>();
+  mission->loadParams({"0", "1", "1"});  // shown, disabled, one to find
   auto pic = box("vase", 100, 100);
   pic->loadMission({mission});
   pic->setupAvail();
   pointAt(100, 100);
   EXPECT_EQ(tGuiHoverable::getTreat(), nullptr);
-  accepting = true;
-  tGuiObject::send(M_MISSION_MUTABLE{});
+  mission->enable(1);  // tells every pic
   passes();
   EXPECT_EQ(tGuiHoverable::getTreat().get(), &pic->visual());
-  accepting = false;
 }
 
 TEST_F(PicImageTest, SlowHideLeavesTheLocationGrowsAndFadesByScript) {

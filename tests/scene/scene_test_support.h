@@ -1,6 +1,6 @@
 // Shared pieces of the scene tests: a scene world with a virtual screen of
-// one window pixel per design unit, a fresh pic property object and a media
-// folder of its own; a stand-in for the level that finds pics by name and
+// one window pixel per design unit, fresh pic and mission property objects
+// and a media folder of its own; a stand-in for the level that finds pics by name and
 // writes down what pics ask of it; parameter records as level files write
 // them; and pics built in the level loader's order.
 #pragma once
@@ -24,18 +24,23 @@
 #include "platform/process_wide.h"
 #include "resources/media_lookup.h"
 #include "resources/resource_manager.h"
+#include "scene/message.h"
+#include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "scene/pic_property.h"
 #include "support/temp_dir.h"
 
 namespace vandrell {
 
-// What the running level does for pics: lookups by name, and the requests
-// pics send it, written down.
+// What the running level does for pics, missions and items: lookups by name,
+// and the requests and notices they send it, written down.
 class tLevelStandIn : public tGuiObject {
   VANDRELL_GUI_HOOKS(tLevelStandIn, tGuiObject, &tLevelStandIn::M_PIC_FIND, &tLevelStandIn::M_PIC_CLICK,
                      &tLevelStandIn::M_PIC_EVAL, &tLevelStandIn::M_COMMAND_EVAL, &tLevelStandIn::M_PIC_OFFSET,
-                     &tLevelStandIn::M_PIC_MUTABLE)
+                     &tLevelStandIn::M_PIC_MUTABLE, &tLevelStandIn::M_MESSAGE_FIND,
+                     &tLevelStandIn::M_COMMAND_PLAYCALL, &tLevelStandIn::M_MISSION_SENDCURSOR,
+                     &tLevelStandIn::M_MISSION_CLEARCURSOR, &tLevelStandIn::M_MISSION_SENDCOUNTER,
+                     &tLevelStandIn::M_MISSIONGROUP_CHECK, &tLevelStandIn::M_MISSION_MUTABLE)
 
  public:
   virtual int32_t M_PIC_FIND(vandrell::M_PIC_FIND& msg) {
@@ -63,13 +68,43 @@ class tLevelStandIn : public tGuiObject {
     ++mutables;
     return 0;
   }
+  virtual int32_t M_MESSAGE_FIND(vandrell::M_MESSAGE_FIND& msg) {
+    const auto found = messages.find(msg.input());
+    if (found != messages.end()) msg.answer(found->second);
+    return 0;
+  }
+  virtual int32_t M_COMMAND_PLAYCALL(vandrell::M_COMMAND_PLAYCALL& msg) { return note("playcall " + msg.input()); }
+  virtual int32_t M_MISSION_SENDCURSOR(vandrell::M_MISSION_SENDCURSOR& msg) { return note("cursor", msg.input()); }
+  virtual int32_t M_MISSION_CLEARCURSOR(vandrell::M_MISSION_CLEARCURSOR& msg) {
+    return note("clearcursor", msg.input());
+  }
+  virtual int32_t M_MISSION_SENDCOUNTER(vandrell::M_MISSION_SENDCOUNTER& msg) {
+    return note("counter", msg.input());
+  }
+  virtual int32_t M_MISSIONGROUP_CHECK(vandrell::M_MISSIONGROUP_CHECK&) { return note("groupcheck"); }
+  virtual int32_t M_MISSION_MUTABLE(vandrell::M_MISSION_MUTABLE&) { return note("mutable"); }
+
+  // What missions and items told the level since the last call, in order.
+  std::vector<std::string> takeNotices() { return std::exchange(notices, {}); }
 
   std::map<std::string, std::weak_ptr<tPic>> pics;
+  std::map<std::string, std::shared_ptr<tMessage>> messages;
+  std::vector<std::string> notices;
   std::vector<std::string> clicks;
   std::vector<std::string> evaluated;
   std::vector<std::string> commands;
   std::vector<std::pair<int32_t, int32_t>> offsets;
   int mutables = 0;
+
+ private:
+  int32_t note(const std::string& what) {
+    notices.push_back(what);
+    return 0;
+  }
+  // "what id=counter" for a mission.
+  int32_t note(const std::string& what, const std::shared_ptr<tMission>& mission) {
+    return note(mission ? what + " " + mission->id() + "=" + std::to_string(mission->getCount()) : what + " null");
+  }
 };
 
 // A visual that writes down "label:MESSAGE" for what reaches it.
@@ -123,13 +158,6 @@ inline tPicParams Record(int32_t x, int32_t y, const std::map<size_t, std::strin
   return prms;
 }
 
-// Installs a rule for whether missions accept a click, for one test.
-class MissionTestsScope {
- public:
-  explicit MissionTestsScope(tPic::tMissionTests tests) { tPic::missionTests(tests); }
-  ~MissionTestsScope() { tPic::missionTests(nullptr); }
-};
-
 class tSceneWorld {
  public:
   tSceneWorld() { tGui::Current().insert(level, "level"); }
@@ -172,6 +200,7 @@ class tSceneWorld {
   tCurrentScope<tFile> _files{std::make_shared<tFile>(_media.path() + "/")};
   ScreenScope _screen{1, 1, 0, 0};
   tCurrentScope<tPicProperty> _property{std::make_shared<tPicProperty>()};
+  tCurrentScope<tMissionProperty> _missionProperty{std::make_shared<tMissionProperty>()};
 };
 
 // A scene in a GUI root of its own, stepped frame by frame.

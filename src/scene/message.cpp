@@ -1,4 +1,4 @@
-#include "hud/message.h"
+#include "scene/message.h"
 
 #include "core/numeric.h"
 #include "script/command_text.h"

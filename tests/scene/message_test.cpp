@@ -1,4 +1,4 @@
-#include "hud/message.h"
+#include "scene/message.h"
 
 #include <gtest/gtest.h>
 
