@@ -16,6 +16,18 @@ void showLocation(const std::shared_ptr<tLocation>& location, int32_t on, const 
 }
 }  // namespace
 
+float tZebAction_applymission::exec() {
+  const auto mission = named<M_MISSION_FIND>(0);
+  if (mission && !mission->isComplete()) mission->apply(1);
+  return 0.0f;
+}
+
+float tZebAction_completemission::exec() {
+  const auto mission = named<M_MISSION_FIND>(0);
+  if (mission && !mission->isComplete()) mission->complete(1);
+  return 0.0f;
+}
+
 float tZebAction_showlocation::exec() {
   showLocation(named<M_LOCATION_FIND>(0), 1, "__sosstop");
   return 0.0f;
@@ -38,6 +50,12 @@ float tZebAction_seta1::exec() {
 
 void RegisterSceneActions() {
   tActionKeywords& keywords = tActionKeywords::Current();
+  VANDRELL_ACTION(keywords, tZebAction_showmission);
+  VANDRELL_ACTION(keywords, tZebAction_hidemission);
+  VANDRELL_ACTION(keywords, tZebAction_enablemission);
+  VANDRELL_ACTION(keywords, tZebAction_disablemission);
+  VANDRELL_ACTION(keywords, tZebAction_applymission);
+  VANDRELL_ACTION(keywords, tZebAction_completemission);
   VANDRELL_ACTION(keywords, tZebAction_showlocation);
   VANDRELL_ACTION(keywords, tZebAction_hidelocation);
   VANDRELL_ACTION(keywords, tZebAction_enablelocation);

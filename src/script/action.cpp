@@ -34,7 +34,8 @@ std::vector<tActionPtr> tAction::Parse(const std::string& text) {
   const tActionText split = SplitActionText(text);
   std::vector<tActionPtr> actions;
   for (size_t i = 0; i < uses.size(); ++i) {
-    if (const std::string problem = uses[i].problem(); !problem.empty()) DebugLog("args: " + text + " (" + problem + ")");
+    const std::string problem = uses[i].problem();
+    if (!problem.empty()) DebugLog("args: " + text + " (" + problem + ")");
     std::vector<tExprPtr> arguments;
     for (const auto& argument : split.alternatives[i]) arguments.push_back(tExpr::Create(argument));
     tActionPtr action = MakeAction(split.keyword);

@@ -345,7 +345,7 @@ tActionPtr tActionKeywords::make(const std::string& keyword) const {
 }
 
 void tActionKeywords::implement(const std::string& className, tActionMaker maker) {
-  const auto row = std::find_if(_rows.begin(), _rows.end(), [&](const tActionRow& r) { return r.className == className; });
+  const auto row = std::ranges::find(_rows, className, &tActionRow::className);
   if (row == _rows.end()) throw std::logic_error("no action keyword is run by " + className);
   row->maker = std::move(maker);
   row->available = true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "scene/location.h"
+#include "scene/mission.h"
 #include "scene/pic_image.h"
 #include "scene_test_support.h"
 #include "script/action_keywords.h"
@@ -22,13 +23,19 @@ namespace vandrell {
 
 namespace {
 
-// The level's side of the location actions: it finds locations by name and
-// writes down the commands it is asked to call.
-class tLocationsLevel : public tLevelStandIn {
-  VANDRELL_GUI_HOOKS(tLocationsLevel, tLevelStandIn, &tLocationsLevel::M_LOCATION_FIND,
-                     &tLocationsLevel::M_COMMAND_NEXTCALL)
+// The level's side of the mission and location actions: it finds missions
+// and locations by name, and writes down the commands it is asked to call and
+// how often missions ask it to check the mission groups.
+class tSceneLevel : public tLevelStandIn {
+  VANDRELL_GUI_HOOKS(tSceneLevel, tLevelStandIn, &tSceneLevel::M_MISSION_FIND, &tSceneLevel::M_LOCATION_FIND,
+                     &tSceneLevel::M_COMMAND_NEXTCALL, &tSceneLevel::M_MISSIONGROUP_CHECK)
 
  public:
+  virtual int32_t M_MISSION_FIND(vandrell::M_MISSION_FIND& msg) {
+    const auto found = missions.find(msg.input());
+    if (found != missions.end()) msg.answer(found->second);
+    return 0;
+  }
   virtual int32_t M_LOCATION_FIND(vandrell::M_LOCATION_FIND& msg) {
     const auto found = locations.find(msg.input());
     if (found != locations.end()) msg.answer(found->second);
@@ -38,8 +45,14 @@ class tLocationsLevel : public tLevelStandIn {
     calls.push_back(msg.input());
     return 0;
   }
+  virtual int32_t M_MISSIONGROUP_CHECK(vandrell::M_MISSIONGROUP_CHECK&) {
+    ++groupChecks;
+    return 0;
+  }
 
+  std::map<std::string, tMissionPtr> missions;
   std::map<std::string, std::shared_ptr<tLocation>> locations;
+  int groupChecks = 0;
   std::vector<std::string> calls;
 };
 
@@ -52,6 +65,14 @@ class SceneActionsTest : public SceneTest {
     tGui::Current().insert(commands, "commands");
   }
 
+  // A shown, enabled mission with `counter` left to do.
+  tMissionPtr mission(const std::string& name, int32_t counter) {
+    auto made = std::make_shared<tMission>();
+    made->loadId(name);
+    made->loadParams({"0", "0", std::to_string(counter)});
+    level->missions[name] = made;
+    return made;
+  }
   std::shared_ptr<tLocation> location(const std::string& name) {
     auto made = std::make_shared<tLocation>();
     tGui::Current().insert(made, name);
@@ -70,11 +91,43 @@ class SceneActionsTest : public SceneTest {
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
   LogCapture log;
-  std::shared_ptr<tLocationsLevel> level = std::make_shared<tLocationsLevel>();
+  std::shared_ptr<tSceneLevel> level = std::make_shared<tSceneLevel>();
   std::shared_ptr<tGuiSet> commands = std::make_shared<tGuiSet>();
 };
 
 }  // namespace
+
+TEST_F(SceneActionsTest, MissionActionsSwitchTheNamedMissionsAndFinishOnlyOpenOnes) {
+  const auto m1 = mission("m1", 2);
+  const auto m2 = mission("m2", 3);
+  const auto finished = tCommand::Parse("set=finished,finished+1");
+  m1->loadAction(finished);
+
+  run("hm=m1|m2;dm=m1");
+  EXPECT_FALSE(m1->isShow() || m2->isShow());
+  EXPECT_FALSE(m1->isEnable());
+  run("sm=m1|m2;em=m1");
+  EXPECT_TRUE(m1->isShow() && m2->isShow() && m1->isEnable());
+
+  run("pm=m1");
+  EXPECT_EQ(m1->getCount(), 1);
+  EXPECT_EQ(level->groupChecks, 0);
+  run("processmission=m1");
+  EXPECT_TRUE(m1->isComplete());
+  EXPECT_FLOAT_EQ(script.book().get("finished")->ToNumber(), 1.0f) << "the completion command played";
+  EXPECT_EQ(level->groupChecks, 1);
+  run("pm=m1;endm=m1");
+  EXPECT_FLOAT_EQ(script.book().get("finished")->ToNumber(), 1.0f) << "a complete mission is left alone";
+  EXPECT_EQ(level->groupChecks, 1);
+  EXPECT_EQ(m1->getCount(), 0);
+
+  run("endmission=m2");
+  EXPECT_TRUE(m2->isComplete());
+  EXPECT_EQ(level->groupChecks, 2);
+  EXPECT_TRUE(log.lines().empty()) << log.lines().front();
+  run("sm=m3");
+  EXPECT_EQ(log.lines(), (std::vector<std::string>{"Command script: sm argument 1 'm3' names no mission"}));
+}
 
 TEST_F(SceneActionsTest, LocationActionsShowHideEnableAndFadeTheNamedLocation) {
   tTrace trace;
@@ -136,6 +189,8 @@ TEST_F(SceneActionsTest, PicValuesAreSetOnPicsAlone) {
 TEST_F(SceneActionsTest, StartUpBindsEveryFlowRowAndLeavesThePresentationRowsForLater) {
   // The rows whose targets exist below the HUD and the menus.
   const std::set<std::string> bound = {
+      "tZebAction_showmission", "tZebAction_hidemission", "tZebAction_enablemission",
+      "tZebAction_disablemission", "tZebAction_applymission", "tZebAction_completemission",
       "tAction", "tZebAction_set", "tZebAction_wait", "tZebAction_waitms", "tZebAction_uv", "tZebAction_gameover",
       "tZebAction_progress", "tZebAction_save", "tZebAction_load", "tZebAction_check",
       "tZebAction_genablecommand", "tZebAction_gdisablecommand", "tZebAction_enablecommand",

@@ -83,7 +83,8 @@ TEST_F(ActionKeywordsTest, AWrongArgumentCountIsReportedAndTheActionStillParses)
       log.clear();
       EXPECT_EQ(tAction::Parse(text).size(), 1u) << text;
       ASSERT_EQ(log.lines().size(), 1u) << text;
-      EXPECT_EQ(log.lines()[0].rfind("args: " + text + " (" + row.keywords.back() + " takes ", 0), 0u) << log.lines()[0];
+      const std::string expected = "args: " + text + " (" + row.keywords.back() + " takes ";
+      EXPECT_EQ(log.lines()[0].rfind(expected, 0), 0u) << log.lines()[0];
     }
   }
   log.clear();
