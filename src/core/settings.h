@@ -1,6 +1,9 @@
-// The settings a run starts with: the options file, then the command line. The
-// application object fills them during start-up and is the current settings
-// object from then on; before that (and in tests) a default one stands in.
+// The settings a run starts with: the options file, then the command line,
+// and the few application services the subsystems below the game call (the
+// options menus switch the screen mode and write the options file; a web link
+// minimises the window). The application object fills the settings during
+// start-up and is the current settings object from then on; before that (and
+// in tests) a default one stands in, whose services do nothing.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +42,12 @@ class tSettings {
   // Level data counts time in ticks of 1/50 s and speeds per tick.
   virtual float inc2period(float n) { return n / static_cast<float>(_ips); }
   virtual float inc2speed(float n) { return n * static_cast<float>(_ips); }
+
+  // Recreates the graphics context for WIDTH, HEIGHT and FULLSCREEN.
+  virtual void graphicsSetup() {}
+  // Writes the options file.
+  virtual void saveConfig() {}
+  virtual void minimize() {}
 
  protected:
   int32_t _ips = 50;

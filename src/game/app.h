@@ -45,7 +45,7 @@ class tApp : public tCore, public tSettings {
   virtual int32_t parsePaths();
   virtual int32_t parseArguments();
   virtual void graphicsInit();
-  virtual void graphicsSetup();
+  void graphicsSetup() override;
   // The first of 32, 24, 16 bits at which the back end offers exactly this
   // size, 0 when none does.
   static int32_t graphicsDepth(int32_t width, int32_t height);
@@ -58,9 +58,9 @@ class tApp : public tCore, public tSettings {
   virtual void validTestLevel();
   virtual void setupIcon();
   virtual void loadConfig();
-  virtual void saveConfig();
+  void saveConfig() override;
   virtual void counters();
-  virtual void minimize();
+  void minimize() override;
   virtual void restore();
 
   [[noreturn]] void run() override;
