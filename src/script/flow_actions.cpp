@@ -1,5 +1,6 @@
 #include "script/flow_actions.h"
 
+#include "core/settings.h"
 #include "gui/app_messages.h"
 #include "resources/profile.h"
 #include "script/expr_book.h"
@@ -26,8 +27,7 @@ float tZebAction_gameover::exec() {
   const float n = number(0);
   if (n == 0.0f) {
     tGuiObject::send(M_GAME_FAIL{});
-    // What the application's terminate() does: the game saves and quits.
-    tGuiObject::send(M_APP_TERMINATE{});
+    tSettings::Current().terminate();
   } else if (n == 1.0f) {
     tGuiObject::send(M_LEVEL_FAIL{});
     failPage();

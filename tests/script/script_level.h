@@ -31,7 +31,7 @@ class tScriptLevel : public tGuiSet {
   VANDRELL_GUI_HOOKS(tScriptLevel, tGuiSet, &tScriptLevel::M_COMMAND_FIND, &tScriptLevel::M_COMMANDGROUPS_FIND,
                      &tScriptLevel::M_COMMAND_NEXTCALL, &tScriptLevel::M_COMMAND_PLAYCALL,
                      &tScriptLevel::M_COMMAND_CHECK, &tScriptLevel::note<M_GAME_FAIL>,
-                     &tScriptLevel::note<M_APP_TERMINATE>, &tScriptLevel::note<M_LEVEL_FAIL>,
+                     &tScriptLevel::note<M_LEVEL_FAIL>,
                      &tScriptLevel::note<M_LEVEL_COMPLETE>, &tScriptLevel::note<M_LEVEL_FASTCOMPLETE>,
                      &tScriptLevel::note<M_LEVEL_GAME>, &tScriptLevel::note<M_LEVEL_EXTRA>,
                      &tScriptLevel::note<M_GAME_AUTOSAVE>, &tScriptLevel::note<M_GAME_RESTARTLEVEL>)
