@@ -21,6 +21,8 @@ class tGuiSurface : public tGuiRect {
   // While set, the surface is rebuilt at paint time when it is out of date.
   virtual void autosurface(int32_t flag) { _autosurface = flag; }
   virtual void makeSurface();
+  // The last image built, or null; objects that show it elsewhere read it here.
+  virtual const TImagePtr& getSurface() const { return _surface; }
   // Draws the content with _lockSurface and _unlockSurface.
   virtual void _makeSurface() = 0;
 

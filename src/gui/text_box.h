@@ -17,6 +17,7 @@ class tGuiText : public tGuiLabel {
   virtual void clearlines();
   virtual void addline(const std::string& text);
   virtual void array2lines(const std::vector<std::string>& texts);
+  virtual const std::vector<std::string>& getLines() const { return _lines; }
   // One paragraph per piece of `text` between occurrences of `separator`.
   virtual void string2lines(const std::string& text, const std::string& separator);
   // Put in front of every paragraph.

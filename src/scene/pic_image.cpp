@@ -2,32 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "core/numeric.h"
 #include "core/settings.h"
 #include "platform/image.h"
 #include "platform/random.h"
 #include "resources/media_lookup.h"
+#include "scene/glide.h"
 
 namespace vandrell {
 
 namespace {
-
-// The speed that covers the distance in `time` seconds. No distance needs no
-// speed, whatever the time; a time of 0 arrives at the next update.
-float speedTo(float target, float current, float time) {
-  const float distance = std::fabs(target - current);
-  return distance == 0.0f ? 0.0f : distance / time;
-}
-
-// How far a value at `speed` goes in `delta` seconds. A zero delta goes
-// nowhere, even at the infinite speed of a zero time.
-float stepOf(float delta, float speed) { return delta == 0.0f || speed == 0.0f ? 0.0f : delta * speed; }
-
-float approach(float current, float target, float delta, float speed) {
-  return approachf(current, target, stepOf(delta, speed));
-}
 
 // Seconds from `current` to `target` at the signed `speed`.
 float turnTime(float current, float target, float speed) {
@@ -141,23 +126,25 @@ int32_t tPicImage::sosAvail() { return isShow() && isEnable() ? 1 : 0; }
 int32_t tPicImage::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
   const float d = msg.delta();
   tColorf& c = *_visual->color();
-  c.SetRGBA(approach(c.r, _rTo, d, _rSpeed), approach(c.g, _gTo, d, _gSpeed), approach(c.b, _bTo, d, _bSpeed),
-            approach(c.a, _aTo, d, _aSpeed));
+  c.SetRGBA(Glide(c.r, _rTo, d, _rSpeed), Glide(c.g, _gTo, d, _gSpeed), Glide(c.b, _bTo, d, _bSpeed),
+            Glide(c.a, _aTo, d, _aSpeed));
   const float h = _visual->h();
   const float v = _visual->v();
-  const float l = _visual->l();
-  const float t = _visual->t();
   const float angle = _visual->angle();
-  _visual->move(approach(h, _hTo, d, _hSpeed), approach(v, _vTo, d, _vSpeed), 0);
-  _visual->resize(approach(l, _lTo, d, _lSpeed), approach(t, _tTo, d, _tSpeed), 0);
+  _visual->move(Glide(h, _hTo, d, _hSpeed), Glide(v, _vTo, d, _vSpeed), 0);
+  glideSize(d);
   // The angular speed keeps its sign: one pointing away from the target
   // turns away for ever, as zeb_turn promises.
   if (angle < _angleTo) {
-    _visual->rotate(std::min(angle + stepOf(d, _angleSpeed), _angleTo), 0);
+    _visual->rotate(std::min(angle + GlideDistance(d, _angleSpeed), _angleTo), 0);
   } else if (angle > _angleTo) {
-    _visual->rotate(std::max(angle + stepOf(d, _angleSpeed), _angleTo), 0);
+    _visual->rotate(std::max(angle + GlideDistance(d, _angleSpeed), _angleTo), 0);
   }
   return 0;
+}
+
+void tPicImage::glideSize(float d) {
+  _visual->resize(Glide(_visual->l(), _lTo, d, _lSpeed), Glide(_visual->t(), _tTo, d, _tSpeed), 0);
 }
 
 tExprValuePtr tPicImage::zeb_property(const std::string& name) {
@@ -200,15 +187,15 @@ void tPicImage::zeb_translate(float x, float y, float time) {
   const tPicProperty& property = tPicProperty::Current();
   _hTo = static_cast<float>(property.offsetX()) + x + _ox;
   _vTo = static_cast<float>(property.offsetY()) + y + _oy;
-  _hSpeed = speedTo(_hTo, _visual->h(), time);
-  _vSpeed = speedTo(_vTo, _visual->v(), time);
+  _hSpeed = GlideSpeed(_hTo, _visual->h(), time);
+  _vSpeed = GlideSpeed(_vTo, _visual->v(), time);
 }
 
 void tPicImage::zeb_move(float dx, float dy, float time) {
   _hTo = _visual->h() + dx;
   _vTo = _visual->v() + dy;
-  _hSpeed = speedTo(_hTo, _visual->h(), time);
-  _vSpeed = speedTo(_vTo, _visual->v(), time);
+  _hSpeed = GlideSpeed(_hTo, _visual->h(), time);
+  _vSpeed = GlideSpeed(_vTo, _visual->v(), time);
 }
 
 void tPicImage::zeb_scale(float sx, float sy) {
@@ -219,8 +206,8 @@ void tPicImage::zeb_scale(float sx, float sy) {
 void tPicImage::zeb_resize(float sx, float sy, float time) {
   _lTo = _visual->lPixmap() * sx;
   _tTo = _visual->tPixmap() * sy;
-  _lSpeed = speedTo(_lTo, _visual->l(), time);
-  _tSpeed = speedTo(_tTo, _visual->t(), time);
+  _lSpeed = GlideSpeed(_lTo, _visual->l(), time);
+  _tSpeed = GlideSpeed(_tTo, _visual->t(), time);
 }
 
 void tPicImage::zeb_rotation(float angle) {
@@ -282,7 +269,7 @@ void tPicImage::zeb_alpha(float a) {
 
 void tPicImage::zeb_alphing(float a, float time) {
   _aTo = a;
-  _aSpeed = speedTo(a, _visual->color()->a, time);
+  _aSpeed = GlideSpeed(a, _visual->color()->a, time);
 }
 
 void tPicImage::zeb_color(float r, float g, float b) {
@@ -295,9 +282,9 @@ void tPicImage::zeb_coloring(float r, float g, float b, float time) {
   _rTo = r;
   _gTo = g;
   _bTo = b;
-  _rSpeed = speedTo(r, c.r, time);
-  _gSpeed = speedTo(g, c.g, time);
-  _bSpeed = speedTo(b, c.b, time);
+  _rSpeed = GlideSpeed(r, c.r, time);
+  _gSpeed = GlideSpeed(g, c.g, time);
+  _bSpeed = GlideSpeed(b, c.b, time);
 }
 
 }  // namespace vandrell

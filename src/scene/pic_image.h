@@ -107,6 +107,8 @@ class tPicImage : public tPic {
   };
   // In the order of the saved keys.
   std::array<tGlide, 9> glides();
+  // Steps the size toward its target by `d` seconds of its speed.
+  virtual void glideSize(float d);
 
   template <class Visual>
   explicit tPicImage(std::shared_ptr<Visual> visual) : _visual(visual), _clickable(visual.get()) {

@@ -1,26 +1,13 @@
-// Shared pieces of the visual tests: the process-wide virtual screen set for
-// one test and restored afterwards, and a rectangle that counts its drawing.
+// Shared pieces of the visual tests: the virtual screen of one test, and a
+// rectangle that counts its drawing.
 #pragma once
 
 #include <memory>
 
-#include "core/screen.h"
 #include "gui/gui_rect.h"
+#include "support/screen_scope.h"
 
 namespace vandrell {
-
-class ScreenScope {
- public:
-  ScreenScope(float w, float h, float x, float y) : _saved(tScreen::Current()) {
-    tScreen::Create(w, h, x, y)->Setup();
-  }
-  ~ScreenScope() { _saved.Setup(); }
-  ScreenScope(const ScreenScope&) = delete;
-  ScreenScope& operator=(const ScreenScope&) = delete;
-
- private:
-  tScreen _saved;
-};
 
 class tCountingRect : public tGuiRect {
   VANDRELL_GUI_HOOKS(tCountingRect, tGuiRect)

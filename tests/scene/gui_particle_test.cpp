@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "gui/visual_test_support.h"
 #include "particle_files.h"
 #include "platform/random.h"
 #include "resources/resource_manager.h"
@@ -15,6 +14,7 @@
 #include "scene/zeb_particle.h"
 #include "scene/zeb_particle_fluctuant.h"
 #include "support/render_fixture.h"
+#include "support/screen_scope.h"
 
 namespace vandrell {
 
@@ -92,31 +92,7 @@ class GuiParticleRenderTest : public RenderTest {
 };
 
 TEST_F(GuiParticleRenderTest, ABurstOfSparks) {
-  files.putDisc("spark.png", 5);
-  tDescriptionText d;
-  d[1] = "spark.png";
-  d[3] = "50";
-  d[5] = "40";             // forty particles in one batch
-  d[7] = "30";             // living 0.6 s
-  d[8] = "10";             // give or take 0.2 s
-  d[11] = d[12] = "2";     // from around the centre
-  d[15] = d[16] = "1.5";   // flying every way
-  d[17] = d[18] = "0.93";  // slowing down
-  d[29] = d[30] = "1";
-  d[31] = "0.4";
-  d[37] = "1";
-  d[38] = "-999";          // round
-  d[39] = "1";
-  d[43] = "-999";          // fading out over the life
-  d[44] = "2";             // light
-  d[46] = "255";
-  d[47] = "170";
-  d[48] = "60";
-  d[50] = "60";
-  d[51] = "40";
-  d[61] = "0.04";          // falling a little
-  d[62] = "1";
-  files.put("burst.set", d.text());
+  files.putBurst("burst.set");
   SeedRnd(2024);
   const auto emitter = loadParticleEmitter("burst.set", resources);
   ASSERT_TRUE(emitter);

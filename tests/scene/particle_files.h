@@ -59,6 +59,37 @@ class ParticleFiles {
     putSprite(name, *disc);
   }
 
+  // Forty light, orange sparks in one batch flying every way from around the
+  // emission point, slowing, falling a little and fading over about 0.6 s;
+  // their sprite is "spark.png".
+  void putBurst(const std::string& name) const {
+    putDisc("spark.png", 5);
+    tDescriptionText d;
+    d[1] = "spark.png";
+    d[3] = "50";
+    d[5] = "40";             // forty particles in one batch
+    d[7] = "30";             // living 0.6 s
+    d[8] = "10";             // give or take 0.2 s
+    d[11] = d[12] = "2";     // from around the emission point
+    d[15] = d[16] = "1.5";   // flying every way
+    d[17] = d[18] = "0.93";  // slowing down
+    d[29] = d[30] = "1";
+    d[31] = "0.4";
+    d[37] = "1";
+    d[38] = "-999";          // round
+    d[39] = "1";
+    d[43] = "-999";          // fading out over the life
+    d[44] = "2";             // light
+    d[46] = "255";
+    d[47] = "170";
+    d[48] = "60";
+    d[50] = "60";
+    d[51] = "40";
+    d[61] = "0.04";          // falling a little
+    d[62] = "1";
+    put(name, d.text());
+  }
+
  private:
   TempDir _dir;
   tCurrentScope<tFile> _media{std::make_shared<tFile>(_dir.path() + "/")};

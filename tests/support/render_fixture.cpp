@@ -8,7 +8,7 @@
 namespace vandrell {
 
 void RenderTest::SetUp() {
-  graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
+  graphics = CreateGraphics(_width, _height, 0, 0, 2);
   ASSERT_TRUE(graphics);
   SetGraphics(graphics);
   SetColor(255, 255, 255);
@@ -31,7 +31,7 @@ void RenderTest::TearDown() {
   SetHandle(0.0f, 0.0f);
 }
 
-TPixmapPtr RenderTest::grab() const { return GrabPixmap(0, 0, WIDTH, HEIGHT); }
+TPixmapPtr RenderTest::grab() const { return GrabPixmap(0, 0, _width, _height); }
 
 TImagePtr RenderTest::imageOf(int32_t width, int32_t height, const std::vector<uint32_t>& argb, int32_t flags) {
   TPixmapPtr pixmap = TPixmap::Create(width, height);

@@ -24,6 +24,9 @@ class RenderTest : public ::testing::Test {
   static TImagePtr imageOf(int32_t width, int32_t height, const std::vector<uint32_t>& argb, int32_t flags = 0);
 
  protected:
+  // A context of another size, for scenes that need more room.
+  RenderTest(int32_t width = WIDTH, int32_t height = HEIGHT) : _width(width), _height(height) {}
+
   void SetUp() override;
   void TearDown() override;
 
@@ -31,6 +34,10 @@ class RenderTest : public ::testing::Test {
   TPixmapPtr grab() const;
 
   TGraphicsPtr graphics;
+
+ private:
+  int32_t _width;
+  int32_t _height;
 };
 
 // The RGB of pixel (x, y) is within `tolerance` of `rgb` in every channel.
