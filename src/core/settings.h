@@ -1,7 +1,7 @@
 // The settings a run starts with: the options file, then the command line,
 // and the few application services the subsystems below the game call (the
 // options menus switch the screen mode and write the options file; a web link
-// minimises the window). The application object fills the settings during
+// minimises the window; a script ends the game). The application object fills the settings during
 // start-up and is the current settings object from then on; before that (and
 // in tests) a default one stands in, whose services do nothing.
 #pragma once
@@ -48,6 +48,8 @@ class tSettings {
   // Writes the options file.
   virtual void saveConfig() {}
   virtual void minimize() {}
+  // Closes the program as closing its window does.
+  virtual void terminate() {}
 
  protected:
   int32_t _ips = 50;

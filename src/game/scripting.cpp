@@ -2,12 +2,16 @@
 
 #include "scene/mission_property.h"
 #include "scene/pic.h"
+#include "scene/scene_actions.h"
+#include "script/script_actions.h"
 #include "script/zeb_book.h"
 
 namespace vandrell {
 
 void StartScripting() {
   InstallZebScript();
+  RegisterScriptActions();
+  RegisterSceneActions();
   AddPicPropertyOwners();
   AddMissionPropertyOwners();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/log.h"
+#include "script/command.h"
 #include "script/command_text.h"
 
 namespace vandrell {
@@ -22,21 +23,33 @@ std::string tAction::variable(int32_t i) {
 }
 
 std::vector<tActionPtr> tAction::Parse(const std::string& text) {
-  const tActionText split = SplitActionText(text);
-  if (split.keyword.empty()) return {};
-  if (!actionKeywords().contains(split.keyword)) {
-    DebugLog("undef: " + text);
+  const std::vector<tActionUse> uses = DescribeAction(text);
+  if (uses.empty()) return {};
+  if (!uses.front().row) {
+    DebugLog(uses.front().problem());
     return {};
   }
+  // The actions get the arguments exactly as split, so that "so" alone still
+  // carries its one empty argument.
+  const tActionText split = SplitActionText(text);
   std::vector<tActionPtr> actions;
-  for (const auto& alternative : split.alternatives) {
+  for (size_t i = 0; i < uses.size(); ++i) {
+    const std::string problem = uses[i].problem();
+    if (!problem.empty()) DebugLog("args: " + text + " (" + problem + ")");
     std::vector<tExprPtr> arguments;
-    for (const auto& argument : alternative) arguments.push_back(tExpr::Create(argument));
+    for (const auto& argument : split.alternatives[i]) arguments.push_back(tExpr::Create(argument));
     tActionPtr action = MakeAction(split.keyword);
     action->args(std::move(arguments));
     actions.push_back(std::move(action));
   }
   return actions;
+}
+
+void tAction::reportOnce(const std::string& problem) {
+  if (_reported) return;
+  _reported = true;
+  const std::string& command = tCommand::Running();
+  DebugLog("Command " + (command.empty() ? std::string("(unnamed)") : command) + ": " + problem);
 }
 
 float tActionBlock::exec() {

@@ -27,11 +27,25 @@ class tAction {
   virtual std::string variable(int32_t i);
 
   // One action per "|" alternative of a registered keyword. An unregistered
-  // keyword gives none and is reported as "undef: " + text.
+  // keyword gives none and is reported as "undef: " + text; an alternative
+  // written with more or fewer arguments than its keyword takes still becomes
+  // an action, and is reported as "args: " + text with what is wrong.
   static std::vector<tActionPtr> Parse(const std::string& text);
 
+  // The keyword the action was written with, alias or not.
+  const std::string& keyword() const { return _keyword; }
+  void keyword(const std::string& keyword) { _keyword = keyword; }
+
  protected:
+  // Writes "Command NAME: " + `problem` to the log, once per action, so a
+  // script that runs it over and over does not flood the log.
+  void reportOnce(const std::string& problem);
+
   std::vector<tExprPtr> _args;
+
+ private:
+  std::string _keyword;
+  bool _reported = false;
 };
 
 class tActionBlock;

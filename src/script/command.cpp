@@ -1,6 +1,8 @@
 #include "script/command.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/log.h"
 #include "script/command_text.h"
@@ -18,6 +20,8 @@ constexpr int32_t MAX_NESTED_RUNS = 200;
 constexpr int32_t MAX_CALLS_PER_RUN = 1000;
 int32_t nestedRuns = 0;
 int32_t callsThisRun = 0;
+// The ids of the commands running actions, the innermost last.
+std::vector<std::string> running;
 
 // Whether a call from inside a running action must be dropped.
 bool callRefused(const std::string& id) {
@@ -35,10 +39,14 @@ bool callRefused(const std::string& id) {
 
 class tNestedRun {
  public:
-  tNestedRun() {
+  explicit tNestedRun(const std::string& id) {
     if (nestedRuns++ == 0) callsThisRun = 0;
+    running.push_back(id);
   }
-  ~tNestedRun() { --nestedRuns; }
+  ~tNestedRun() {
+    --nestedRuns;
+    running.pop_back();
+  }
   tNestedRun(const tNestedRun&) = delete;
   tNestedRun& operator=(const tNestedRun&) = delete;
 };
@@ -128,7 +136,7 @@ void tCommand::update(float delta) {
   // An action may release the last owner of this command.
   const std::shared_ptr<tGuiObject> keepAlive = weak_from_this().lock();
   {
-    const tNestedRun nested;
+    const tNestedRun nested(id());
     tActionBlock* block = currentBlock();
     _wait = block ? block->exec() : 0.0f;
   }
@@ -154,6 +162,11 @@ std::vector<tActionBlockPtr> tCommand::ParseBlocks(const std::string& text) {
 
 tActionBlock* tCommand::currentBlock() const {
   return _n >= 0 && _n < static_cast<int32_t>(_blocks.size()) ? _blocks[_n].get() : nullptr;
+}
+
+const std::string& tCommand::Running() {
+  static const std::string none;
+  return running.empty() ? none : running.back();
 }
 
 void tRunableCommand::blockComplete() { free(); }

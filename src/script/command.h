@@ -50,6 +50,9 @@ class tCommand : public tGuiObject {
   virtual int32_t GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg);
 
   static tCommandPtr Parse(const std::string& text);
+  // The id of the command whose actions are running (the innermost one when a
+  // command calls another); "" while none is.
+  static const std::string& Running();
 
   void blocks(std::vector<tActionBlockPtr> blocks) { _blocks = std::move(blocks); }
 

@@ -222,37 +222,6 @@ std::map<std::string, std::string> CampaignLevels(const std::string& root) {
   return levels;
 }
 
-std::vector<ScriptAction> SplitScript(const std::string& text) {
-  std::vector<std::string> blocks;
-  if (text.find('[') == std::string::npos) {
-    blocks.push_back(text);
-  } else {
-    for (size_t open = text.find('['); open != std::string::npos; open = text.find('[', open + 1)) {
-      const size_t close = text.find(']', open);
-      if (close == std::string::npos) break;
-      blocks.push_back(text.substr(open + 1, close - open - 1));
-      open = close;
-    }
-  }
-  std::vector<ScriptAction> actions;
-  for (const std::string& block : blocks) {
-    for (const std::string& piece : split(block, ';')) {
-      const std::string action = trim(piece);
-      if (action.empty()) continue;
-      const size_t equals = action.find('=');
-      const std::string keyword = trim(action.substr(0, equals));
-      if (equals == std::string::npos) {
-        actions.push_back({keyword, {}});
-        continue;
-      }
-      for (const std::string& alternative : split(action.substr(equals + 1), '|')) {
-        ScriptAction parsed{keyword, {}};
-        for (const std::string& argument : split(alternative, ',')) parsed.args.push_back(trim(argument));
-        actions.push_back(parsed);
-      }
-    }
-  }
-  return actions;
-}
+std::vector<ScriptAction> SplitScript(const std::string& text) { return DescribeCommand(text); }
 
 }  // namespace vandrell

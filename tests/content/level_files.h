@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "script/action_keywords.h"
+
 namespace vandrell {
 
 struct LevelLocation {
@@ -73,12 +75,10 @@ Level ReadLevel(const std::string& root, const std::string& path);
 // The campaign's level folders by section name ("title", ..., "0", "1", ...).
 std::map<std::string, std::string> CampaignLevels(const std::string& root);
 
-// The actions of a script text: each is its keyword and its arguments, as the
-// command parser splits them (blocks, ";", "=", "|" alternatives, ",").
-struct ScriptAction {
-  std::string keyword;
-  std::vector<std::string> args;
-};
+// The actions of a script text as the engine's command parser reads them
+// (blocks, ";", "=", "|" alternatives, ","), each with what the engine's
+// keyword registry knows of it.
+using ScriptAction = tActionUse;
 std::vector<ScriptAction> SplitScript(const std::string& text);
 
 }  // namespace vandrell

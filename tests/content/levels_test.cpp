@@ -11,6 +11,7 @@
 #include "platform/stream.h"
 #include "platform/text_stream.h"
 #include "resources/letter.h"
+#include "script/zeb_script_scope.h"
 
 namespace vandrell {
 
@@ -24,49 +25,30 @@ constexpr double kSmallestThing = 24;
 // rounded background before the screen's edges.
 constexpr int32_t kWidestTextLine = 640;
 
-// Every action keyword of the script language.
-const std::set<std::string> kVocabulary = {
-    "type", "addblend", "darkblend", "itemmissionscripton", "itemmissionscriptoff", "pass", "set", "wait", "waitms",
-    "uv", "gameover", "progress", "save", "load", "interface", "mmalpha", "showmission", "sm", "hidemission", "hm",
-    "enablemission", "em", "disablemission", "dm", "processmission", "pm", "endmission", "endm", "check",
-    "genablecommand", "gec", "gdisablecommand", "gdc", "enablecommand", "ec", "disablecommand", "dc", "startcommand",
-    "startc", "stopcommand", "stopc", "playcommand", "playc", "pausecommand", "pausec", "closecommand", "cc",
-    "nextcall", "go", "ifcall", "if", "elsecall", "else", "enablegroup", "eg", "disablegroup", "dg", "stopgroup", "sg",
-    "playgroup", "pg", "closegroup", "cg", "showsublocation", "ssl", "hidesublocation", "hsl", "enablesublocation",
-    "esl", "disablesublocation", "dsl", "hideoffsublocation", "hosl", "seta0", "seta1", "gshow", "ghide", "genable",
-    "gdisable", "showobject", "so", "hideobject", "ho", "showobjectslow", "sos", "hideobjectslow", "hos",
-    "enableobject", "eo", "disableobject", "do", "linktoobject", "lto", "ltoc", "linktomouse", "ltm", "unlink",
-    "unlinktomouse", "ultm", "gshowbymission", "gsbym", "ghidebymission", "ghbym", "genablebymission", "gebym",
-    "gdisablebymission", "gdbym", "showobjectbymission", "sobym", "hideobjectbymission", "hobym",
-    "enableobjectbymission", "eobym", "disableobjectbymission", "dobym", "processobjectbymission", "pobym", "opobym",
-    "objectbymission", "obym", "postdraw", "enablepostdraw", "epd", "disablepostdraw", "normaldraw", "dpd", "dud",
-    "enableunderdraw", "eud", "sortontop", "alpha", "walpha", "alphing", "walphing", "rgb", "wrgb", "coloring",
-    "wcoloring", "position", "wposition", "translatexy", "wtranslatexy", "move", "wmove", "scale", "wscale", "resize",
-    "wresize", "rotation", "wrotation", "rotate", "wrotate", "turn", "wturn", "swapxy", "centerobject", "cxy",
-    "mouseobject", "mxy", "anim", "wanim", "setanim", "wsetanim", "setframe", "txtm", "txtonmouse", "txtonclick",
-    "txtmm", "txtonxy", "txtmission", "txtupdate", "txtautoupdateon", "txtautoupdateoff", "settext", "settxt",
-    "addjournal", "addj", "cls", "showobjectparticle", "sop", "showobjectparticledelay", "sopd", "showforeverparticle",
-    "clsparticle", "clsp", "clsparticleinsublocation", "clspsl", "newdragpic", "dropitem", "setmaxfakecounter",
-    "addfakecounter", "fadein", "fadeout", "fadeoff", "fadehalf", "blockclick", "freezeobj", "unfreeze", "showcursor",
-    "shcur", "setcur", "setcurbymission", "setcurbym", "blockcursors", "blockcurs", "unblockcursors", "unblockcurs",
-    "darkmask", "darkm", "darkmasksize", "darkms", "darkmasksizewidth", "darkmsw", "darkmasksizeheight", "darkmsh",
-    "darkmaskalpha", "darkma", "darkmaskalphamodify", "darkmam", "overondarkmask", "overoffdarkmask",
-    "changedarkmask", "resetdarkmask", "unibutton", "unibtn", "offunibutton", "offunibtn", "originoff",
-    "setglobalmission", "mistake", "addsosbonus", "adds", "sosblock", "sosoff", "journalblock", "blockjournal",
-    "unblockjournal", "zoomblock", "sound", "snd", "stopsound", "stopsounds", "musvol", "muslist", "resist",
-    "resistpause", "hidepointer", "pointerxy", "url"};
-
-// What the leading arguments of the actions the levels use name: p a pic, m a mission,
-// c a command, l a location, x a message, t the source of on-screen texts, - anything.
-const std::map<std::string, std::string> kNamedArguments = {
-    {"so", "p"}, {"ho", "p"}, {"sos", "p"}, {"hos", "p"}, {"eo", "p"}, {"do", "p"}, {"alpha", "p"},
-    {"alphing", "p"}, {"walphing", "p"}, {"position", "p"}, {"translatexy", "p"}, {"wtranslatexy", "p"},
-    {"cxy", "pp"}, {"mxy", "p"}, {"sop", "p"}, {"clsp", "p"}, {"anim", "p"}, {"turn", "p"}, {"rotate", "p"},
-    {"seta0", "p"}, {"setcur", "p"}, {"resize", "p"}, {"txtupdate", "p"}, {"settext", "px"},
-    {"sm", "m"}, {"hm", "m"}, {"em", "m"}, {"dm", "m"}, {"endm", "m"}, {"gdisablebymission", "m"},
-    {"go", "c"}, {"nextcall", "c"}, {"ifcall", "c"}, {"elsecall", "cc"}, {"startc", "c"}, {"stopc", "c"},
-    {"closecommand", "c"}, {"resist", "-xc"}, {"ssl", "l"}, {"hsl", "l"}, {"esl", "l"}, {"dsl", "l"},
-    {"txtonxy", "t"}, {"txtm", "t"}, {"addj", "x"}, {"setglobalmission", "x"}};
+// What an argument must name in the level, by the kind the engine's keyword registry
+// gives it: p a pic, m a mission, c a command, l a location, x a message, t the source
+// of on-screen texts, - anything.
+char namedKind(const tArgSpec& spec) {
+  switch (spec.kind) {
+    case tArgKind::PIC:
+    case tArgKind::IMAGE_PIC:
+    case tArgKind::ANIM_PIC:
+    case tArgKind::PARTICLE_PIC:
+    case tArgKind::OBJECT:
+      return 'p';
+    case tArgKind::NAME:
+      switch (spec.names) {
+        case tNameOf::MISSION: return 'm';
+        case tNameOf::COMMAND: return 'c';
+        case tNameOf::LOCATION: return 'l';
+        case tNameOf::MESSAGE: return 'x';
+        case tNameOf::TEXT: return 't';
+        default: return '-';
+      }
+    default:
+      return '-';
+  }
+}
 
 // Message lines the HUD draws for scripts, in its own fonts and room.
 struct HudLine {
@@ -135,6 +117,8 @@ class ContentLevelsTest : public ContentTest {
 
   std::map<std::string, std::string> campaign;
   std::vector<Level> levels;
+  // Arguments are told from names by the script language's operators.
+  ZebScriptScope script;
 };
 
 TEST_F(ContentLevelsTest, CampaignPlaysFromTheTitleThroughTwoChaptersToTheBonusScene) {
@@ -292,13 +276,12 @@ TEST_F(ContentLevelsTest, ScriptsSpeakTheVocabularyAndNameWhatExists) {
     const std::set<std::string> commands(level.commands.begin(), level.commands.end());
     for (const LevelScript& script : level.scripts) {
       for (const ScriptAction& action : SplitScript(script.text)) {
-        EXPECT_TRUE(kVocabulary.count(action.keyword)) << script.where << ": no action " << action.keyword;
-        auto named = kNamedArguments.find(action.keyword);
-        if (named == kNamedArguments.end()) continue;
-        for (size_t i = 0; i < named->second.size() && i < action.args.size(); ++i) {
-          const std::string& name = action.args[i];
+        EXPECT_EQ(action.problem(), "") << script.where;
+        for (const tArgumentUse& argument : action.arguments()) {
+          const std::string name = argument.name();
+          if (name.empty()) continue;  // computed, not named
           const std::string where = script.where + ": " + action.keyword + " names " + name;
-          switch (named->second[i]) {
+          switch (namedKind(argument.spec)) {
             case 'p': EXPECT_TRUE(level.pic(name) || name == "__in" || name == "object_input") << where; break;
             case 'm': EXPECT_NE(level.mission(name), nullptr) << where; break;
             case 'c': EXPECT_TRUE(commands.count(name)) << where; break;

@@ -1,12 +1,16 @@
-// Base of the command tests: the script language and the test actions are
-// installed, and diagnostic lines are collected.
+// Base of the command tests: the script language and the test actions, alone
+// in a registry of their own, are installed, and diagnostic lines are
+// collected.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/process_wide.h"
+#include "script/action_keywords.h"
 #include "support/log_capture.h"
 #include "test_actions.h"
 #include "zeb_script_scope.h"
@@ -27,6 +31,7 @@ class ScriptTest : public ::testing::Test {
   }
 
   ZebScriptScope script;
+  tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>(tActionKeywords::EMPTY)};
   LogCapture log;
 };
 
