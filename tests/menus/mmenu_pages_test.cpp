@@ -159,6 +159,20 @@ TEST_F(MMenuPagesTest, EscapeBacksOutOfEachPageAsItsButtonsSay) {
   EXPECT_EQ(page(), "diarypage");
 }
 
+TEST_F(MMenuPagesTest, TheLinkSitsOnTheLevelsPlaqueAndOpensInTheBrowser) {
+  level->plaque = std::make_shared<tPlacedPic>(420, 330);
+  click<tMMenuZeb>();
+  const auto url = widget<tMMenuZebUrl>();
+  EXPECT_FLOAT_EQ(url->h(), 420.0f);
+  EXPECT_FLOAT_EQ(url->v(), 300.0f) << "where the scene draws the plaque, its origin offset above";
+
+  LogCapture log;
+  click<tMMenuZebUrl>();
+  EXPECT_EQ(settings->minimizes, 1) << "the game makes room for the browser";
+  EXPECT_TRUE(log.contains("Open URL: https://vandrell.example/"));
+  EXPECT_EQ(page(), "zeb");
+}
+
 TEST_F(MMenuPagesTest, AHiddenMenuNeitherDrawsNorTakesInput) {
   menu().hide();
   press(ESCAPE);
