@@ -1,6 +1,8 @@
 // Page changes of the main menu, driven through the GUI root with the mouse
 // and the keyboard as a player would.
 #include <algorithm>
+#include <iterator>
+#include <set>
 
 #include "mmenu_test_support.h"
 #include "support/log_capture.h"
@@ -34,6 +36,37 @@ TEST_F(MMenuPagesTest, ShowingOpensTheMainPageForAPlayerAndTheSelectionWithout) 
   profile().user(0);
   menu().show();
   EXPECT_EQ(page(), "select");
+}
+
+// Announces the page and answers the widgets it shows.
+template <class Page>
+std::set<tGuiObject*> shownBy(tMMenu& menu) {
+  menu.go<Page>();
+  std::set<tGuiObject*> shown;
+  for (const auto& member : menu.order()) {
+    if (std::dynamic_pointer_cast<tGuiVisual>(member)->isVisible()) shown.insert(member.get());
+  }
+  return shown;
+}
+
+TEST_F(MMenuPagesTest, EachWidgetShowsWithItsPageOnlyAndOnlyTheNamesTopTwoShareOne) {
+  const std::vector<std::set<tGuiObject*>> pages = {
+      shownBy<M_MMENU_MAIN>(menu()),     shownBy<M_MMENU_OPTIONS>(menu()),  shownBy<M_MMENU_QUIT>(menu()),
+      shownBy<M_MMENU_SELECT>(menu()),   shownBy<M_MMENU_REMOVE>(menu()),   shownBy<M_MMENU_CREATE>(menu()),
+      shownBy<M_MMENU_LEVEL>(menu()),    shownBy<M_MMENU_DIARY>(menu()),    shownBy<M_MMENU_DIARYPAGE>(menu()),
+      shownBy<M_MMENU_ZEB>(menu()),      shownBy<M_MMENU_WINDOWED>(menu()), shownBy<M_MMENU_ORIENTATION>(menu())};
+  const std::set<tGuiObject*> shared = {widget<tMMenuProfileTitle>().get(), widget<tMMenuProfileComment>().get()};
+  for (size_t a = 0; a < pages.size(); ++a) {
+    EXPECT_FALSE(pages[a].empty()) << "page " << a;
+    for (size_t b = a + 1; b < pages.size(); ++b) {
+      std::set<tGuiObject*> both;
+      std::ranges::set_intersection(pages[a], pages[b], std::inserter(both, both.begin()));
+      EXPECT_EQ(both, (a == 0 && b == 1 ? shared : std::set<tGuiObject*>{})) << "pages " << a << " and " << b;
+    }
+  }
+  menu().go<M_MMENU_NONE>();
+  EXPECT_EQ(page(), "");
+  for (const auto& member : menu().order()) EXPECT_FALSE(std::dynamic_pointer_cast<tGuiVisual>(member)->isVisible());
 }
 
 TEST_F(MMenuPagesTest, EveryMainPageButtonGoesToItsPageOrAsksTheLevelOrTheGame) {

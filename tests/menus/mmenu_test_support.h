@@ -136,6 +136,7 @@ class MMenuTest : public GuiTest {
       std::fputs(campaign.c_str(), out);
       std::fclose(out);
     }
+    if (menuScope) tGui::Current().objects().removeObject(tMMenu::shared());
     menuScope.reset();
     campaignScope.reset();
     campaignScope.emplace(std::make_shared<tCampaign>());
