@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/window.h"
 
@@ -45,6 +46,10 @@ class tSettings {
 
   // Recreates the graphics context for WIDTH, HEIGHT and FULLSCREEN.
   virtual void graphicsSetup() {}
+  // The first of 32, 24, 16 bits at which the display offers exactly this
+  // size, 0 when none does.
+  virtual int32_t graphicsDepth(int32_t width, int32_t height) { return graphicsDepth(GraphicsModes(), width, height); }
+  static int32_t graphicsDepth(const std::vector<TGraphicsMode>& modes, int32_t width, int32_t height);
   // Writes the options file.
   virtual void saveConfig() {}
   virtual void minimize() {}

@@ -240,17 +240,6 @@ void tApp::graphicsInit() {
   vsync(VSYNC);
 }
 
-int32_t tApp::graphicsDepth(int32_t width, int32_t height) { return graphicsDepth(GraphicsModes(), width, height); }
-
-int32_t tApp::graphicsDepth(const std::vector<TGraphicsMode>& modes, int32_t width, int32_t height) {
-  for (int32_t depth : {32, 24, 16}) {
-    for (const TGraphicsMode& mode : modes) {
-      if (mode.width == width && mode.height == height && mode.depth == depth) return depth;
-    }
-  }
-  return 0;
-}
-
 void tApp::graphicsSetup() {
   if (_g) {
     CloseGraphics(_g);

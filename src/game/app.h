@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/core.h"
 #include "core/settings.h"
@@ -46,10 +45,6 @@ class tApp : public tCore, public tSettings {
   virtual int32_t parseArguments();
   virtual void graphicsInit();
   void graphicsSetup() override;
-  // The first of 32, 24, 16 bits at which the back end offers exactly this
-  // size, 0 when none does.
-  static int32_t graphicsDepth(int32_t width, int32_t height);
-  static int32_t graphicsDepth(const std::vector<TGraphicsMode>& modes, int32_t width, int32_t height);
   virtual void audioInit();
   virtual void audioFinalize();
   virtual void validPaths();

@@ -156,7 +156,7 @@ TEST_F(AppTest, WindowTooBigForTheDesktopBecomesFullScreen) {
   a.WIDTH = a.DWIDTH;
   a.HEIGHT = a.DHEIGHT;
   a.graphicsSetup();
-  EXPECT_EQ(a.FULLSCREEN, tApp::graphicsDepth(a.WIDTH, a.HEIGHT));
+  EXPECT_EQ(a.FULLSCREEN, a.graphicsDepth(a.WIDTH, a.HEIGHT));
   EXPECT_NE(a.FULLSCREEN, 0) << "the desktop's own size is always a display mode";
 
   // A full-screen request with no matching mode falls back to a window.
