@@ -492,6 +492,9 @@ void tLevel::clear() {
   _missionPlaces.clear();
   _scripts.clear();
   tExprBook::Current().clear();
+  // The fade to black paused them for this level only.
+  tAudio::Current().pauseMusic(0, this);
+  tAudio::Current().pauseSound(0, this);
   tGuiSet::clear();
 }
 

@@ -28,6 +28,7 @@ class tPic;
 class tTxt;
 
 using tPicList = std::vector<std::shared_ptr<tPic>>;
+using tMissionList = std::vector<std::shared_ptr<tMission>>;
 using tTxtList = std::vector<std::shared_ptr<tTxt>>;
 
 // Application notices, from the application object.
@@ -67,6 +68,8 @@ VANDRELL_GUI_NOTICE(M_LOCATION_PAUSEOFF, tPauseOwner);
 // Lookups by name in the current level; null without a level.
 VANDRELL_GUI_QUERY(M_PIC_FIND, std::string, std::shared_ptr<tPic>);
 VANDRELL_GUI_QUERY(M_MISSION_FIND, std::string, std::shared_ptr<tMission>);
+// The missions in priority order, the one worked on last first.
+VANDRELL_GUI_QUERY(M_MISSION_LIST, tGuiNone, tMissionList);
 VANDRELL_GUI_QUERY(M_COMMAND_FIND, std::string, std::shared_ptr<tCommand>);
 // Handled by tLevel::M_COMMANDGROUPS_FIND.
 VANDRELL_GUI_QUERY(M_COMMANDGROUP_FIND, std::string, std::shared_ptr<tCommandGroup>);

@@ -26,6 +26,8 @@ class tExprBook {
   // Forgets every value and nulls the objects of the object values, so results
   // still held elsewhere no longer keep those objects alive.
   virtual void clear();
+  // Every variable, in name order.
+  const std::map<std::string, tExprValuePtr>& values() const { return _book; }
 
  protected:
   std::map<std::string, tExprValuePtr> _book;
