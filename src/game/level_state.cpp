@@ -208,21 +208,23 @@ int32_t tLevel::loadInstant(const tConfigBase& save) {
   for (const auto& [name, ref] : _commands) {
     if (const tCommandPtr command = ref.lock()) restore(COMMAND + name, *command);
   }
-  for (const auto& [id, location] : _locations) {
+  for (const auto& entry : _locations) {
+    const std::string& id = entry.first;
+    tLocation& location = *entry.second;
     // Pics the save does not know at all are new in the level files: they
     // stay where the files put them. Those it knows but does not order left
     // their location, slowly hidden.
     const auto reorder = [&](tGuiSet& set, const std::string& section, auto load) {
       if (!cfg->Contains(section, "")) return;
       const tGuiSet::tOrder before = set.order();
-      (location.get()->*load)(*cfg, section);
+      (location.*load)(*cfg, section);
       for (const auto& member : before) {
         if (!set.find(member->id()) && !cfg->Contains(PIC + member->id(), "")) set.insert(member, member->id());
       }
     };
-    reorder(location->pics(), PIC_ORDER + id, &tLocation::loadPics);
-    reorder(location->particles(), PARTICLE_ORDER + id, &tLocation::loadParticles);
-    restore(LOCATION + id, *location);
+    reorder(location.pics(), PIC_ORDER + id, &tLocation::loadPics);
+    reorder(location.particles(), PARTICLE_ORDER + id, &tLocation::loadParticles);
+    restore(LOCATION + id, location);
   }
   _missions.loadInstant(*cfg);
   for (size_t n = 0; n < _mgroups.size(); ++n) restore(MGROUP + std::to_string(n), *_mgroups[n]);
