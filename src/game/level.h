@@ -77,6 +77,11 @@ class tLevel : public tGuiSet {
   // shade stay until the level is dropped.
   void clear() override;
 
+  // The whole state of the running level in one configuration, and its
+  // restoration onto a freshly loaded level of the same files.
+  virtual void saveInstant(tConfigBase& cfg);
+  virtual void loadInstant(tConfigBase& cfg);
+
   // The folder `load` was given, "" before.
   const std::string& path() const { return _path; }
   tCacheResourceManager& resources() { return _rm; }
