@@ -195,7 +195,12 @@ void tGame::switchToCampaign() {
   _mode = profile.getProgress();
   const std::string section = std::to_string(_mode);
   if (tCampaign::Current().contains(section, "")) {
-    if (!loadSection(section)) {
+    // Until the save is applied the level is not the player's: closing the
+    // window meanwhile must not write it over their save.
+    _restoring = true;
+    const int32_t loaded = loadSection(section);
+    _restoring = false;
+    if (!loaded) {
       Alert(tSf::Create("%s cannot load the level \"%s\" of its story (campaign level %s). Reinstall the game; "
                         "-log - shows the details.")
                 .s(tApp::TITLE)
@@ -353,7 +358,7 @@ int32_t tGame::M_GAME_PROGRESS(vandrell::M_GAME_PROGRESS&) {
 
 int32_t tGame::M_GAME_SAVE(vandrell::M_GAME_SAVE&) {
   tProfile& profile = tProfile::Current();
-  if (_level && profile.isPlayer(0) && _mode == profile.getProgress() &&
+  if (_level && !_restoring && profile.isPlayer(0) && _mode == profile.getProgress() &&
       tCampaign::Current().getInt(std::to_string(_mode), "save")) {
     writeSave("");
   }
@@ -361,7 +366,7 @@ int32_t tGame::M_GAME_SAVE(vandrell::M_GAME_SAVE&) {
 }
 
 int32_t tGame::M_GAME_AUTOSAVE(vandrell::M_GAME_AUTOSAVE&) {
-  if (_level && _mode == tProfile::Current().getProgress()) writeSave(".auto");
+  if (_level && !_restoring && _mode == tProfile::Current().getProgress()) writeSave(".auto");
   return 0;
 }
 

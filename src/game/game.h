@@ -118,6 +118,8 @@ class tGame : public tGuiSet {
   // nothing left to play must not send the game back to a menu that cannot
   // load, for ever.
   bool _menuMissing = false;
+  // Set while a campaign level loads, before its save is applied.
+  bool _restoring = false;
   // The fingerprint of the files of the running level, taken when it loaded.
   std::string _levelFiles;
   std::weak_ptr<tLevelDeveloper> _developer;

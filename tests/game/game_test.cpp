@@ -11,6 +11,7 @@
 #include "audio/audio.h"
 #include "game/app.h"
 #include "gui/gui.h"
+#include "platform/event.h"
 #include "platform/filesystem.h"
 #include "platform/process.h"
 #include "platform/process_wide.h"
@@ -257,6 +258,20 @@ TEST_F(GameTest, QuittingASavableLevelSavesItAndTheNextStartResumesIt) {
   EXPECT_EQ(levelPath(), "first");
   EXPECT_EQ(tAudio::Current().musicList(), 7) << "the saved state came back";
   EXPECT_TRUE(log.contains("Level first resumed."));
+}
+
+TEST_F(GameTest, ClosingTheWindowWhileASavedLevelLoadsKeepsTheSave) {
+  start();
+  player(0);
+  send<M_GAME_GAME>();
+  tAudio::Current().musiclist(7);
+  send<M_GAME_SAVE>();
+  PostEvent(TEvent{.id = 259});
+  EXPECT_THROW(send<M_GAME_GAME>(), TProcessExit) << "the close is seen during the load";
+
+  start();
+  send<M_GAME_GAME>();
+  EXPECT_EQ(tAudio::Current().musicList(), 7) << "the level not yet restored was not saved over the save";
 }
 
 TEST_F(GameTest, OnlyTheLevelAtTheProgressIsSavedAndOnlyWhereTheCampaignAllows) {
