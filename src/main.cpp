@@ -1,14 +1,12 @@
 // The game's entry point.
 #include <cstdio>
 
-#include "audio/audio.h"
 #include "core/automation.h"
 #include "core/switches.h"
 #include "game/app.h"
+#include "game/game.h"
 #include "game/scripting.h"
-#include "gui/app_messages.h"
 #include "gui/gui.h"
-#include "gui/object.h"
 #include "platform/filesystem.h"
 #include "platform/log.h"
 #include "platform/process.h"
@@ -19,16 +17,18 @@ using namespace vandrell;
 
 namespace {
 
-// Ends the program when the player closes the window. The game object takes
-// this over (saving the running level first) once it exists.
-class tCloseHandler final : public tGuiObject {
-  VANDRELL_GUI_HOOKS(tCloseHandler, tGuiObject, &tCloseHandler::M_APP_TERMINATE)
-
+// The one game for the run. Its level is let go before the application that
+// draws it closes the graphics, however the run ends.
+class tGameRun {
  public:
-  int32_t M_APP_TERMINATE(vandrell::M_APP_TERMINATE&) {
-    tApp::Current().quit();
-    return 0;
-  }
+  tGameRun() { _game->start(); }
+  ~tGameRun() { _game->freeLevel(); }
+  tGameRun(const tGameRun&) = delete;
+  tGameRun& operator=(const tGameRun&) = delete;
+
+ private:
+  std::shared_ptr<tGame> _game = std::make_shared<tGame>();
+  tCurrentScope<tGame> _scope{_game};
 };
 
 }  // namespace
@@ -51,10 +51,7 @@ int main(int argc, char** argv) {
     tGui::Current();
     StartScripting();
     tApp app(&automation, tApp::CHECK_DATA);
-    tGui::Current().insert(std::make_shared<tCloseHandler>());
-    // Streams music and sounds every frame; the game object takes it into its
-    // set once it exists.
-    tGui::Current().insert(tProcessWide<tAudio>::shared());
+    const tGameRun game;
     app.run();
   } catch (const TProcessExit& exit) {
     code = exit.code;
