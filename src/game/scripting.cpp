@@ -1,5 +1,6 @@
 #include "game/scripting.h"
 
+#include "hud/hud_actions.h"
 #include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "scene/scene_actions.h"
@@ -12,6 +13,7 @@ void StartScripting() {
   InstallZebScript();
   RegisterScriptActions();
   RegisterSceneActions();
+  RegisterHudActions();
   AddPicPropertyOwners();
   AddMissionPropertyOwners();
 }

@@ -107,6 +107,7 @@ void tJournal::updateMessage() {
   const tMessagePtr message = M_MESSAGE_FIND::ask(pageId(_nMessage));
   if (!message) return;
   _title->value(tSf::Create(tStrings::Current().get("journal", "title")).d(_nMessage + 1).d(_nMessages).sf());
+  _text->clearlines();
   _text->array2lines(message->getText());
   const TImagePtr& image = message->getImage();
   if (image && !image->pixmaps.empty()) {
