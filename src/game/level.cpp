@@ -2,6 +2,7 @@
 
 #include "audio/audio.h"
 #include "game/level_file.h"
+#include "hud/play_hud.h"
 #include "platform/draw.h"
 #include "platform/log.h"
 #include "resources/config.h"
@@ -66,7 +67,7 @@ tLevel::tLevel() {
   insert(_bg);
 }
 
-void tLevel::buildHud() { insert(_items); }
+void tLevel::buildHud() { RenewPlayHud(*this, _items); }
 
 template <class Loader>
 void tLevel::eachLocation(Loader load) {
@@ -104,7 +105,7 @@ int32_t tLevel::load(const std::string& path, tLoading& loading) {
   eachLocation([&](tLocation& location) { loadMissionGroups(location, loading); });
   eachLocation([&](tLocation& location) { loadPics(location, loading); });
   eachLocation([&](tLocation& location) { loadExtCommands(location, loading); });
-  // The zoom window goes in here, at the bottom of _sys0's pics.
+  RenewZoom(_sys0->pics());
   setVariable("uv", tZebProfile::Create(tProfile::Current()));
   setVariable("uo", tPicProperty::shared());
   for (const auto& [name, ref] : _pics) {

@@ -203,8 +203,7 @@ class tLevel : public tGuiSet {
   // The HUD objects a level builds, between the lower layer and the texts.
   // They are process-wide, replaced by every new level: the universal
   // button, the resist meter and the bottom panel, in that order. The panel
-  // holds the item row; until it exists the level holds the row itself, in
-  // the panel's place.
+  // holds the level's item row.
   virtual void buildHud();
   // The further locations of "location.cfg", after the main one on its
   // first line.

@@ -1,5 +1,6 @@
 #include "game/scripting.h"
 
+#include "hud/hud_actions.h"
 #include "menus/mmenu_actions.h"
 #include "scene/mission_property.h"
 #include "scene/pic.h"
@@ -13,6 +14,7 @@ void StartScripting() {
   InstallZebScript();
   RegisterScriptActions();
   RegisterSceneActions();
+  RegisterHudActions();
   RegisterMMenuActions();
   AddPicPropertyOwners();
   AddMissionPropertyOwners();

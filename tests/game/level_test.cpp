@@ -7,6 +7,8 @@
 #include "game/level.h"
 #include "game/level_test_support.h"
 #include "gui/gui_test_support.h"
+#include "hud/panel.h"
+#include "hud/resist.h"
 #include "scene/item_mission.h"
 #include "scene/pic_anim.h"
 #include "script/condition.h"
@@ -70,8 +72,9 @@ TEST_F(LevelTest, LocationsStackInTheirLayersUnderTheHudAndTheShade) {
   EXPECT_EQ(keys(level->locations()), (std::vector<std::string>{"__sys0", "__sys1", "__sys2", "close", "room", "top"}));
   EXPECT_EQ(ids(level->layer0()), (std::vector<std::string>{"__sys0", "room", "close", "__sys1"}));
   EXPECT_EQ(ids(level->layer1()), (std::vector<std::string>{"top", "__sys2"}));
-  const std::vector<const tGuiObject*> stacking = {&level->layer0(), &level->items(), &level->txts(),
-                                                   &level->layer1(), &level->bg()};
+  const std::vector<const tGuiObject*> stacking = {&level->layer0(), &tResist::Current(), &tPanel::Current(),
+                                                   &level->txts(), &level->layer1(), &level->bg()};
+  EXPECT_EQ(&tPanel::Current().items(), &level->items()) << "the panel shows the level's item row";
   ASSERT_EQ(level->order().size(), stacking.size());
   for (size_t i = 0; i < stacking.size(); ++i) EXPECT_EQ(level->order()[i].get(), stacking[i]) << i;
   EXPECT_EQ(level->bg().color()->a, 1.0f) << "a level starts black";

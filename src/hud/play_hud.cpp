@@ -1,0 +1,53 @@
+#include "hud/play_hud.h"
+
+#include <utility>
+
+#include "hud/level_wide.h"
+#include "hud/panel.h"
+#include "hud/resist.h"
+#include "hud/zoom.h"
+
+namespace vandrell {
+
+namespace {
+
+constexpr const char* PANEL = "panel=";
+constexpr const char* JOURNAL = "journal=";
+constexpr const char* SOS = "sos=";
+constexpr const char* RESIST = "resist=";
+
+template <class T>
+void saveLive(tConfigBase& config, const char* section) {
+  if (const auto live = tLevelWide<T>::live()) live->saveInstant(config, section);
+}
+
+template <class T>
+void loadLive(const tConfigBase& config, const char* section) {
+  const auto live = tLevelWide<T>::live();
+  if (live && !config.Options(section).empty()) live->loadInstant(config, section);
+}
+
+}  // namespace
+
+void RenewPlayHud(tGuiSet& level, std::shared_ptr<tItemLayer> items) {
+  level.insert(tResist::Renew());
+  level.insert(tPanel::Renew(std::move(items)));
+}
+
+void RenewZoom(tGuiSet& pics) { pics.insertBottom(tZoom::Renew()); }
+
+void SavePlayHud(tConfigBase& config) {
+  saveLive<tPanel>(config, PANEL);
+  saveLive<tJournal>(config, JOURNAL);
+  saveLive<tSos>(config, SOS);
+  saveLive<tResist>(config, RESIST);
+}
+
+void LoadPlayHud(const tConfigBase& config) {
+  loadLive<tPanel>(config, PANEL);
+  loadLive<tJournal>(config, JOURNAL);
+  loadLive<tSos>(config, SOS);
+  loadLive<tResist>(config, RESIST);
+}
+
+}  // namespace vandrell
