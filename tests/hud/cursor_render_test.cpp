@@ -64,6 +64,19 @@ TEST_F(CursorRenderTest, ShapeFiveCarriesTheAttentionMark) {
   EXPECT_TRUE(MatchesReference(shot(170, 60), "cursor_attention.png"));
 }
 
+TEST_F(CursorRenderTest, TheUniversalButtonPlainAndUnderThePointer) {
+  tCurrentScope<tUnibuttonArt> buttonArt{tUnibuttonArt::Load()};
+  auto button = std::make_shared<tUnibutton>();
+  tGui::Current().insert(button);
+  level->messages["open"] = tMessage::Create("Open the[br]drawer");
+  button->zeb_unibutton("open", 120, 540, "");  // the middle of the window
+  for (int frames = 0; frames < 20; ++frames) frame(0.1f);
+  EXPECT_TRUE(MatchesReference(shot(230, 150), "unibutton.png"));
+  movePointer(120, 70);
+  for (int frames = 0; frames < 4; ++frames) frame(0.1f);  // the frame tightens
+  EXPECT_TRUE(MatchesReference(shot(120, 70), "unibutton_hover.png"));
+}
+
 }  // namespace
 
 }  // namespace vandrell

@@ -116,14 +116,17 @@ class CursorTest : public GuiTest {
     tCurrentScope<T> scope{shared};
   };
 
-  // The game's pictures of the cursor and the item slots, and the font of the
-  // comment box, in a scratch data folder.
+  // The game's pictures of the cursor, the item slots and the universal
+  // button, and the fonts of the comment box and the button, in a scratch
+  // data folder.
   static bool copyArt(const TempDir& content) {
     namespace fs = std::filesystem;
     const std::string data = std::string(VANDRELL_TEST_DATA);
     fs::create_directories(content.file("media/data"));
+    fs::copy(data + "/menus/fonts/1", content.file("media/data/1"));
     fs::copy(data + "/menus/fonts/2", content.file("media/data/2"));
-    for (const char* name : {"cursor", "cursor_hover", "cursor_2", "cursor_attention"}) {
+    for (const char* name : {"cursor", "cursor_hover", "cursor_2", "cursor_attention", "unibutton", "unibutton_hover",
+                             "unibutton_border"}) {
       fs::copy_file(data + "/hud/" + name + ".png", content.file("media/data/") + name + ".png");
     }
     for (const char* name : {"item", "item_hover", "item_border"}) {
