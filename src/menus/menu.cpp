@@ -10,15 +10,6 @@
 
 namespace vandrell {
 
-namespace {
-
-template <class... Widgets>
-void insertAll(tGuiSet& menu) {
-  (menu.insert(std::make_shared<Widgets>()), ...);
-}
-
-}  // namespace
-
 tMenuBg::tMenuBg() {
   hotspot(0.0f, 0.0f);
   move(0.0f, 0.0f, 0);
@@ -41,14 +32,14 @@ tMenu::tMenu() {
 
   _bg->color()->SetA(0.0f);
   insert(_bg);
-  insertAll<tMenuClose, tMenuOptions, tMenuQuit>(*this);
-  insertAll<tMenuOptionsTitle, tMenuOptionsFullscreen, tMenuOptionsFullscreenSwitch, tMenuOptionsPointer,
+  InsertWidgets<tMenuClose, tMenuOptions, tMenuQuit>(*this);
+  InsertWidgets<tMenuOptionsTitle, tMenuOptionsFullscreen, tMenuOptionsFullscreenSwitch, tMenuOptionsPointer,
             tMenuOptionsPointerSwitch, tMenuOptionsMusic, tMenuOptionsMusicVolume, tMenuOptionsMusicMinus,
             tMenuOptionsMusicPlus, tMenuOptionsSound, tMenuOptionsSoundVolume, tMenuOptionsSoundMinus,
             tMenuOptionsSoundPlus, tMenuOptionsClose>(*this);
-  insertAll<tMenuQuitTitle, tMenuQuitYes, tMenuQuitNo>(*this);
-  insertAll<tMenuFailTitle, tMenuFailComment, tMenuFailYes, tMenuFailNo>(*this);
-  insertAll<tMenuWindowedTitle, tMenuWindowedClose, tMenuOrientationTitle, tMenuOrientationClose>(*this);
+  InsertWidgets<tMenuQuitTitle, tMenuQuitYes, tMenuQuitNo>(*this);
+  InsertWidgets<tMenuFailTitle, tMenuFailComment, tMenuFailYes, tMenuFailNo>(*this);
+  InsertWidgets<tMenuWindowedTitle, tMenuWindowedClose, tMenuOrientationTitle, tMenuOrientationClose>(*this);
   sendto(*this, vandrell::M_MENU_NONE{});
   hide();
 }

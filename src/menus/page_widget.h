@@ -12,6 +12,7 @@
 #include "audio/audio.h"
 #include "gui/input_messages.h"
 #include "gui/link.h"
+#include "gui/object_set.h"
 #include "gui/text_box.h"
 #include "resources/letter.h"
 
@@ -21,6 +22,12 @@ namespace vandrell {
 std::string MMenuString(const std::string& section, const std::string& key);
 // The menus' fonts, by folder: "data/" + name + "/font".
 tLetterPtr MMenuFont(const std::string& name);
+
+// Inserts one new widget of each class into the menu, in order.
+template <class... Widgets>
+void InsertWidgets(tGuiSet& menu) {
+  (menu.insert(std::make_shared<Widgets>()), ...);
+}
 
 template <class Base, class None>
 class tPageWidget : public Base {

@@ -8,7 +8,6 @@
 #include "hud/cursor_actions.h"
 #include "resources/config.h"
 #include "script/action_keywords.h"
-#include "script/command.h"
 #include "script/zeb_script_scope.h"
 
 namespace vandrell {
@@ -135,23 +134,16 @@ TEST_F(CursorTest, TheLockIsSavedAndScriptsDriveTheCursor) {
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
   RegisterCursorActions();
-  const auto run = [](const std::string& text) {
-    auto command = tCommand::Parse(text);
-    tGui::Current().insert(command);
-    command->start();
-    command->update(0.0f);
-    command->free();
-  };
-  run("blockcursors");
+  runScript("blockcursors");
   EXPECT_TRUE(cursor().isLock());
-  run("hidepointer=1");
+  runScript("hidepointer=1");
   EXPECT_FALSE(cursor().isShow());
-  run("hidepointer=0");
+  runScript("hidepointer=0");
   EXPECT_TRUE(cursor().isShow());
 
   tConfig save;
   cursor().saveInstant(save, "cursor=");
-  run("unblockcursors");
+  runScript("unblockcursors");
   EXPECT_FALSE(cursor().isLock());
   cursor().loadInstant(save, "cursor=");
   EXPECT_TRUE(cursor().isLock());

@@ -29,6 +29,7 @@
 #include "scene/mission_test_support.h"
 #include "scene/pic_property.h"
 #include "scene/pic_visual.h"
+#include "script/command.h"
 #include "support/block_font.h"
 #include "support/screen_scope.h"
 #include "support/temp_dir.h"
@@ -100,6 +101,14 @@ class CursorTest : public GuiTest {
     for (int frames = 0; frames < 20; ++frames) frame(0.1f);
   }
   static tCursor& cursor() { return tCursor::Current(); }
+  // Runs the script text as a command, as far as its first wait.
+  static void runScript(const std::string& text) {
+    auto command = tCommand::Parse(text);
+    tGui::Current().insert(command);
+    command->start();
+    command->update(0.0f);
+    command->free();
+  }
   // Item slots of 64 x 64 units.
   static std::shared_ptr<tItemArt> cushions() {
     auto art = std::make_shared<tItemArt>();

@@ -6,7 +6,6 @@
 #include "hud/cursor_actions.h"
 #include "resources/config.h"
 #include "script/action_keywords.h"
-#include "script/command.h"
 #include "script/zeb_script_scope.h"
 
 namespace vandrell {
@@ -94,19 +93,12 @@ TEST_F(UnibuttonTest, ScriptsPopTheButtonUpAndSendItAway) {
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
   RegisterCursorActions();
-  const auto run = [](const std::string& text) {
-    auto command = tCommand::Parse(text);
-    tGui::Current().insert(command);
-    command->start();
-    command->update(0.0f);
-    command->free();
-  };
-  run("unibutton=open,400.7,330,door");
+  runScript("unibutton=open,400.7,330,door");
   EXPECT_FLOAT_EQ(button->h(), 400.0f) << "whole units";
   EXPECT_EQ(button->idmessage(), "open");
   frame(0.5f);
   EXPECT_FLOAT_EQ(button->fade(), 1.0f);
-  run("offunibtn");
+  runScript("offunibtn");
   frame(0.5f);
   EXPECT_FALSE(button->isVisible());
 }

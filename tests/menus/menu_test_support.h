@@ -64,12 +64,12 @@ class tPlayLevelStandIn : public tGuiObject {
 class InGameMenuTest : public MMenuTest {
  protected:
   InGameMenuTest() {
+    const std::string data = std::string(VANDRELL_TEST_DATA) + "/menus/";
     for (const char* font : {"0", "1", "2", "3"}) {
-      std::filesystem::copy(std::string(VANDRELL_TEST_DATA) + "/menus/fonts/" + font, content.file("media/data/") + font);
+      std::filesystem::copy(data + "fonts/" + font, content.file("media/data/") + font);
     }
     for (const char* picture : {"menu_bg", "menu_bg2", "menu_border"}) {
-      std::filesystem::copy_file(std::string(VANDRELL_TEST_DATA) + "/menus/" + picture + ".png",
-                                 content.file("media/data/") + picture + ".png");
+      std::filesystem::copy_file(data + picture + ".png", content.file("media/data/") + picture + ".png");
     }
     scenePic->keepHover(1);
     scenePic->keepTreat(1);
