@@ -64,6 +64,25 @@ TEST_F(CursorRenderTest, ShapeFiveCarriesTheAttentionMark) {
   EXPECT_TRUE(MatchesReference(shot(170, 60), "cursor_attention.png"));
 }
 
+TEST_F(CursorRenderTest, WhileAnItemIsHeldEveryShapeButTheNormalOneIsTheHoverCursor) {
+  auto solid = std::make_shared<tCursorArt>();
+  solid->shapes[-1] = RenderTest::imageOf(3, 3, std::vector<uint32_t>(9, 0xFFFF0000));
+  solid->shapes[3] = RenderTest::imageOf(3, 3, std::vector<uint32_t>(9, 0xFF00FF00));
+  art.reset();
+  art.emplace(solid);
+  level->picCursor = 3;
+  pic->move(120, 460, 0);
+  movePointer(170, 60);
+  frame();
+  frame(1.0f);  // the cross-fade is over
+  EXPECT_TRUE(PixelNear(shot(170, 60), 170, 60, 0x00FF00));
+  tMissionProperty::Current().hold(item->getMission());
+  EXPECT_TRUE(PixelNear(shot(170, 60), 170, 60, 0xFF0000));
+
+  settings->HARDWARECURSOR = 1;
+  EXPECT_TRUE(PixelNear(shot(170, 60), 170, 60, BACKDROP)) << "the system pointer is drawn by the system";
+}
+
 TEST_F(CursorRenderTest, TheUniversalButtonPlainAndUnderThePointer) {
   tCurrentScope<tUnibuttonArt> buttonArt{tUnibuttonArt::Load()};
   auto button = std::make_shared<tUnibutton>();
