@@ -14,15 +14,6 @@
 
 namespace vandrell {
 
-namespace {
-
-template <class... Widgets>
-void insertAll(tGuiSet& menu) {
-  (menu.insert(std::make_shared<Widgets>()), ...);
-}
-
-}  // namespace
-
 tMMenu::tMMenu() {
   for (const auto& pages : {_fEnable, _fDisable}) {
     pages->add<vandrell::M_MMENU_NONE, vandrell::M_MMENU_MAIN, M_MMENU_OPTIONS, M_MMENU_QUIT, M_MMENU_SELECT,
@@ -33,23 +24,23 @@ tMMenu::tMMenu() {
                 vandrell::GUIMSG_KEYDOWN>();
   filter(_fDisable);
 
-  insertAll<tMMenuStart, tMMenuContinue, tMMenuLevel, tMMenuDiary, tMMenuExtra, tMMenuOptions, tMMenuCredits,
+  InsertWidgets<tMMenuStart, tMMenuContinue, tMMenuLevel, tMMenuDiary, tMMenuExtra, tMMenuOptions, tMMenuCredits,
             tMMenuZeb, tMMenuQuit>(*this);
-  insertAll<tMMenuOptionsTitle, tMMenuOptionsFullscreen, tMMenuOptionsFullscreenSwitch, tMMenuOptionsPointer,
+  InsertWidgets<tMMenuOptionsTitle, tMMenuOptionsFullscreen, tMMenuOptionsFullscreenSwitch, tMMenuOptionsPointer,
             tMMenuOptionsPointerSwitch, tMMenuOptionsMusic, tMMenuOptionsMusicVolume, tMMenuOptionsMusicMinus,
             tMMenuOptionsMusicPlus, tMMenuOptionsSound, tMMenuOptionsSoundVolume, tMMenuOptionsSoundMinus,
             tMMenuOptionsSoundPlus, tMMenuOptionsClose, tMMenuProfileTitle, tMMenuProfileComment>(*this);
-  insertAll<tMMenuQuitTitle, tMMenuQuitYes, tMMenuQuitNo>(*this);
-  insertAll<tMMenuSelectTitle, tMMenuSelectComment, tMMenuSelect1, tMMenuSelect2, tMMenuSelect3, tMMenuSelectQuit>(
+  InsertWidgets<tMMenuQuitTitle, tMMenuQuitYes, tMMenuQuitNo>(*this);
+  InsertWidgets<tMMenuSelectTitle, tMMenuSelectComment, tMMenuSelect1, tMMenuSelect2, tMMenuSelect3, tMMenuSelectQuit>(
       *this);
-  insertAll<tMMenuRemoveTitle, tMMenuRemoveYes, tMMenuRemoveNo>(*this);
-  insertAll<tMMenuCreateTitle, tMMenuCreateInput, tMMenuCreateYes, tMMenuCreateNo, tMMenuCreateDuplicated,
+  InsertWidgets<tMMenuRemoveTitle, tMMenuRemoveYes, tMMenuRemoveNo>(*this);
+  InsertWidgets<tMMenuCreateTitle, tMMenuCreateInput, tMMenuCreateYes, tMMenuCreateNo, tMMenuCreateDuplicated,
             tMMenuCreateEmpty>(*this);
-  insertAll<tMMenuLevelTitle, tMMenuLevelSelect, tMMenuLevelBack, tMMenuLevelNext, tMMenuLevelClose>(*this);
-  insertAll<tMMenuDiaryTitle, tMMenuDiarySelect, tMMenuDiaryBack, tMMenuDiaryNext, tMMenuDiaryClose>(*this);
-  insertAll<tMMenuDiarypageClose, tMMenuDiarypageBack, tMMenuDiarypageNext>(*this);
-  insertAll<tMMenuZebUrl, tMMenuZebClose>(*this);
-  insertAll<tMMenuWindowedTitle, tMMenuWindowedClose, tMMenuOrientationTitle, tMMenuOrientationClose>(*this);
+  InsertWidgets<tMMenuLevelTitle, tMMenuLevelSelect, tMMenuLevelBack, tMMenuLevelNext, tMMenuLevelClose>(*this);
+  InsertWidgets<tMMenuDiaryTitle, tMMenuDiarySelect, tMMenuDiaryBack, tMMenuDiaryNext, tMMenuDiaryClose>(*this);
+  InsertWidgets<tMMenuDiarypageClose, tMMenuDiarypageBack, tMMenuDiarypageNext>(*this);
+  InsertWidgets<tMMenuZebUrl, tMMenuZebClose>(*this);
+  InsertWidgets<tMMenuWindowedTitle, tMMenuWindowedClose, tMMenuOrientationTitle, tMMenuOrientationClose>(*this);
   hide();
 
   const tCampaign& campaign = tCampaign::Current();

@@ -9,9 +9,9 @@ tMMenuLevelTitle::tMMenuLevelTitle() : tMMenuLabelLevel(MMenuString("mmenuLevel"
 
 tMMenuLevelSelect::tMMenuLevelSelect() : tMMenuHrefLevel("", 400, 470) {}
 
-int32_t tMMenuLevelSelect::M_MMENU_NONE(vandrell::M_MMENU_NONE& msg) {
+int32_t tMMenuLevelSelect::none(vandrell::M_MMENU_NONE& msg) {
   if (isVisible()) tMMenu::Current().nChapter = 0;
-  return tMMenuHrefLevel::M_MMENU_NONE(msg);
+  return tMMenuHrefLevel::none(msg);
 }
 
 void tMMenuLevelSelect::_shown() {

@@ -25,7 +25,7 @@ class tMMenuLevelSelect : public tMMenuHrefLevel {
  public:
   tMMenuLevelSelect();
   // Leaving the page starts the next visit at the first chapter.
-  int32_t M_MMENU_NONE(vandrell::M_MMENU_NONE& msg) override;
+  int32_t none(vandrell::M_MMENU_NONE& msg) override;
   void _shown() override;
   void _action() override;
 };

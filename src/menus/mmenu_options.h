@@ -1,189 +1,55 @@
-// The options page and its two notices: full screen, the system pointer and
-// the two volumes, each shown as it is now and changed at once.
+// The main menu's options page and its two notices, in the main menu's fonts
+// and rows over the lower half of the menu scene.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
-#include "core/settings.h"
+#include "menus/mmenu.h"
 #include "menus/mmenu_widget.h"
+#include "menus/options_page.h"
 
 namespace vandrell {
 
-class tMMenuOptionsTitle : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsTitle, tMMenuLabelOptions)
+struct tMMenuFamily {
+  using tHrefOptions = tMMenuHrefOptions;
+  using tLabelOptions = tMMenuLabelOptions;
+  using tHrefWindowed = tMMenuHrefWindowed;
+  using tTextWindowed = tMMenuTextWindowed;
+  using tHrefOrientation = tMMenuHrefOrientation;
+  using tTextOrientation = tMMenuTextOrientation;
+  using MAIN = vandrell::M_MMENU_MAIN;
+  using OPTIONS = M_MMENU_OPTIONS;
+  using WINDOWED = M_MMENU_WINDOWED;
+  using ORIENTATION = M_MMENU_ORIENTATION;
+  static constexpr const char* SMALL = "0t";
+  static constexpr const char* LABEL = "1t";
+  static constexpr tOptionsLayout LAYOUT{380, 415, 445, 475, 495, 515, 535, 570, 470, 500};
 
- public:
-  tMMenuOptionsTitle();
+  template <class Page>
+  static void go() {
+    tMMenu::Current().go<Page>();
+  }
+  template <class Page>
+  static void refresh() {
+    tMMenu::Current().refresh<Page>();
+  }
 };
 
-// An on/off mark left of its option's label; `key` names the label's text
-// ("menuOptions"/key), and the mark reads key + "On" or key + "Off".
-class tMMenuOptionsSwitch : public tMMenuHrefOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsSwitch, tMMenuHrefOptions)
-
- public:
-  tMMenuOptionsSwitch(const std::string& key, float v);
-  void _shown() override;
-  virtual int32_t isOn() const = 0;
-
- private:
-  std::string _key;
-};
-
-class tMMenuOptionsFullscreen : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsFullscreen, tMMenuLabelOptions)
-
- public:
-  tMMenuOptionsFullscreen();
-};
-
-// Opens a notice instead when the other mode cannot be had.
-class tMMenuOptionsFullscreenSwitch : public tMMenuOptionsSwitch {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsFullscreenSwitch, tMMenuOptionsSwitch)
-
- public:
-  tMMenuOptionsFullscreenSwitch();
-  int32_t isOn() const override;
-  void _action() override;
-};
-
-class tMMenuOptionsPointer : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsPointer, tMMenuLabelOptions)
-
- public:
-  tMMenuOptionsPointer();
-};
-
-class tMMenuOptionsPointerSwitch : public tMMenuOptionsSwitch {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsPointerSwitch, tMMenuOptionsSwitch)
-
- public:
-  tMMenuOptionsPointerSwitch();
-  int32_t isOn() const override;
-  void _action() override;
-};
-
-// A volume in per cent.
-class tMMenuOptionsVolume : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsVolume, tMMenuLabelOptions)
-
- public:
-  tMMenuOptionsVolume(float v, float tSettings::*volume);
-  void _shown() override;
-
- private:
-  float tSettings::*_volume;
-};
-
-// One step of a volume down (direction -1) or up (1); greyed out at the end.
-class tMMenuOptionsVolumeStep : public tMMenuHrefOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsVolumeStep, tMMenuHrefOptions)
-
- public:
-  tMMenuOptionsVolumeStep(float v, int32_t direction, float tSettings::*volume);
-  void _shown() override;
-  void _action() override;
-
- private:
-  int32_t _direction;
-  float tSettings::*_volume;
-};
-
-class tMMenuOptionsMusic : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsMusic, tMMenuLabelOptions)
-
- public:
-  tMMenuOptionsMusic();
-};
-
-class tMMenuOptionsMusicVolume : public tMMenuOptionsVolume {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsMusicVolume, tMMenuOptionsVolume)
-
- public:
-  tMMenuOptionsMusicVolume();
-};
-
-class tMMenuOptionsMusicMinus : public tMMenuOptionsVolumeStep {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsMusicMinus, tMMenuOptionsVolumeStep)
-
- public:
-  tMMenuOptionsMusicMinus();
-};
-
-class tMMenuOptionsMusicPlus : public tMMenuOptionsVolumeStep {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsMusicPlus, tMMenuOptionsVolumeStep)
-
- public:
-  tMMenuOptionsMusicPlus();
-};
-
-class tMMenuOptionsSound : public tMMenuLabelOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsSound, tMMenuLabelOptions)
-
- public:
-  tMMenuOptionsSound();
-};
-
-class tMMenuOptionsSoundVolume : public tMMenuOptionsVolume {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsSoundVolume, tMMenuOptionsVolume)
-
- public:
-  tMMenuOptionsSoundVolume();
-};
-
-class tMMenuOptionsSoundMinus : public tMMenuOptionsVolumeStep {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsSoundMinus, tMMenuOptionsVolumeStep)
-
- public:
-  tMMenuOptionsSoundMinus();
-};
-
-class tMMenuOptionsSoundPlus : public tMMenuOptionsVolumeStep {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsSoundPlus, tMMenuOptionsVolumeStep)
-
- public:
-  tMMenuOptionsSoundPlus();
-};
-
-class tMMenuOptionsClose : public tMMenuHrefOptions {
-  VANDRELL_GUI_HOOKS(tMMenuOptionsClose, tMMenuHrefOptions)
-
- public:
-  tMMenuOptionsClose();
-  void _action() override;
-};
-
-class tMMenuWindowedTitle : public tMMenuTextWindowed {
-  VANDRELL_GUI_HOOKS(tMMenuWindowedTitle, tMMenuTextWindowed)
-
- public:
-  tMMenuWindowedTitle();
-};
-
-// Enter closes the notice; Escape does nothing here, rather than opening
-// the quit page behind it.
-class tMMenuWindowedClose : public tMMenuHrefWindowed {
-  VANDRELL_GUI_HOOKS(tMMenuWindowedClose, tMMenuHrefWindowed)
-
- public:
-  tMMenuWindowedClose();
-  void _action() override;
-};
-
-class tMMenuOrientationTitle : public tMMenuTextOrientation {
-  VANDRELL_GUI_HOOKS(tMMenuOrientationTitle, tMMenuTextOrientation)
-
- public:
-  tMMenuOrientationTitle();
-};
-
-class tMMenuOrientationClose : public tMMenuHrefOrientation {
-  VANDRELL_GUI_HOOKS(tMMenuOrientationClose, tMMenuHrefOrientation)
-
- public:
-  tMMenuOrientationClose();
-  void _action() override;
-};
+using tMMenuOptionsTitle = tOptionsTitle<tMMenuFamily>;
+using tMMenuOptionsFullscreen = tOptionsFullscreen<tMMenuFamily>;
+using tMMenuOptionsFullscreenSwitch = tOptionsFullscreenSwitch<tMMenuFamily>;
+using tMMenuOptionsPointer = tOptionsPointer<tMMenuFamily>;
+using tMMenuOptionsPointerSwitch = tOptionsPointerSwitch<tMMenuFamily>;
+using tMMenuOptionsMusic = tOptionsMusic<tMMenuFamily>;
+using tMMenuOptionsMusicVolume = tOptionsMusicVolume<tMMenuFamily>;
+using tMMenuOptionsMusicMinus = tOptionsMusicMinus<tMMenuFamily>;
+using tMMenuOptionsMusicPlus = tOptionsMusicPlus<tMMenuFamily>;
+using tMMenuOptionsSound = tOptionsSound<tMMenuFamily>;
+using tMMenuOptionsSoundVolume = tOptionsSoundVolume<tMMenuFamily>;
+using tMMenuOptionsSoundMinus = tOptionsSoundMinus<tMMenuFamily>;
+using tMMenuOptionsSoundPlus = tOptionsSoundPlus<tMMenuFamily>;
+using tMMenuOptionsClose = tOptionsClose<tMMenuFamily>;
+using tMMenuWindowedTitle = tOptionsWindowedTitle<tMMenuFamily>;
+using tMMenuWindowedClose = tOptionsWindowedClose<tMMenuFamily>;
+using tMMenuOrientationTitle = tOptionsOrientationTitle<tMMenuFamily>;
+using tMMenuOrientationClose = tOptionsOrientationClose<tMMenuFamily>;
 
 }  // namespace vandrell

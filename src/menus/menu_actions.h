@@ -1,0 +1,19 @@
+// The script actions that reach the in-game menu.
+#pragma once
+
+#include "script/flow_actions.h"
+
+namespace vandrell {
+
+// "gameover=1" fails the level and opens the menu's failure page; the other
+// outcomes stay as the script engine has them.
+class tMenuGameover : public tZebAction_gameover {
+ protected:
+  void failPage() override;
+};
+
+// Binds the menu's actions in the registry; start-up calls it before any
+// level loads.
+void RegisterMenuActions();
+
+}  // namespace vandrell
