@@ -13,6 +13,8 @@
 #include <set>
 
 #include "game/level.h"
+#include "hud/panel.h"
+#include "hud/play_hud.h"
 #include "platform/log.h"
 #include "resources/profile.h"
 #include "scene/mission_property.h"
@@ -40,6 +42,13 @@ constexpr const char* PIC_PROPERTY = "pic_property=";
 constexpr const char* PIC_HOLD = "pic_hold=";
 constexpr const char* PIC_ATTACH = "pic_attach=";
 constexpr const char* MISSION_PROPERTY = "mission_property=";
+// The sections the HUD writes for the objects the level has.
+constexpr const char* HUD_PREFIXES[] = {"panel=", "journal=", "sos=", "resist=", "unibutton="};
+// Whether the panel is shown. The game adds its own keys to this section
+// after the level wrote, so it is read from the save as a whole and left out
+// of the level's key count.
+constexpr const char* INTERFACE = "interface=";
+constexpr const char* INTERFACE_PANEL = "panel";
 // How many keys the level wrote, so a save cut short is known. It comes
 // first both in a configuration sorted by section name and in one kept in
 // the order of writing: a save cut short after it lost keys, and one cut
@@ -49,9 +58,12 @@ constexpr const char* SEAL_KEYS = "keys";
 
 // The level's sections, by the prefix up to and including the "=".
 const std::set<std::string>& levelPrefixes() {
-  static const std::set<std::string> prefixes = {
-      TXT,           PIC, COMMAND,  LOCATION,     PIC_ORDER, PARTICLE_ORDER, MISSION,
-      MISSION_ORDER, MGROUP, VAR, ITEM, PIC_PROPERTY, PIC_HOLD,  PIC_ATTACH,     MISSION_PROPERTY};
+  static const std::set<std::string> prefixes = [] {
+    std::set<std::string> all = {TXT,    PIC, COMMAND, LOCATION,     PIC_ORDER, PARTICLE_ORDER, MISSION, MISSION_ORDER,
+                                 MGROUP, VAR, ITEM,    PIC_PROPERTY, PIC_HOLD,  PIC_ATTACH,     MISSION_PROPERTY};
+    all.insert(std::begin(HUD_PREFIXES), std::end(HUD_PREFIXES));
+    return all;
+  }();
   return prefixes;
 }
 
@@ -144,7 +156,9 @@ void tLevel::saveInstant(tConfigBase& cfg) {
   tPicProperty::Current().saveHold(cfg, PIC_HOLD);
   tPicProperty::Current().saveAttach(cfg, PIC_ATTACH);
   tMissionProperty::Current().saveInstant(cfg, MISSION_PROPERTY);
+  SavePlayHud(cfg);
   cfg.SetInt(SEAL, SEAL_KEYS, countKeys(cfg));
+  cfg.SetInt(INTERFACE, INTERFACE_PANEL, tPanel::Current().isShow());
 }
 
 void tLevel::saveVariables(tConfigBase& cfg) const {
@@ -226,6 +240,7 @@ int32_t tLevel::loadInstant(const tConfigBase& save) {
     reorder(location.particles(), PARTICLE_ORDER + id, &tLocation::loadParticles);
     restore(LOCATION + id, location);
   }
+  RenewZoom(_sys0->pics());
   _missions.loadInstant(*cfg);
   for (size_t n = 0; n < _mgroups.size(); ++n) restore(MGROUP + std::to_string(n), *_mgroups[n]);
   loadVariables(*cfg);
@@ -241,6 +256,12 @@ int32_t tLevel::loadInstant(const tConfigBase& save) {
   tPicProperty::Current().loadHold(*cfg, PIC_HOLD);
   tPicProperty::Current().loadAttach(*cfg, PIC_ATTACH);
   tMissionProperty::Current().loadInstant(*cfg, MISSION_PROPERTY);
+  LoadPlayHud(*cfg);
+  if (save.GetInt(INTERFACE, INTERFACE_PANEL, 0)) {
+    tPanel::Current().show();
+  } else {
+    tPanel::Current().hide();
+  }
   tGuiObject::send(M_PIC_MUTABLE{});
   return 1;
 }

@@ -9,7 +9,7 @@
 
 namespace vandrell {
 
-// A new resist meter and a new bottom panel round the level's item row (with
+// A new universal button, a new resist meter and a new bottom panel round the level's item row (with
 // its hint counter, journal, task line and buttons) become the current ones
 // and are stacked at the top of `level`, meter first. The level calls this
 // once, in its constructor, after its lower layer and before its on-screen
@@ -20,9 +20,12 @@ void RenewPlayHud(tGuiSet& level, std::shared_ptr<tItemLayer> items);
 // pics of the level's first system location), when a level is loaded or
 // restored.
 void RenewZoom(tGuiSet& pics);
+// The magnifier's name among those pics.
+inline constexpr const char* ZOOM_NAME = "__zoom";
 
-// The sections "panel=", "journal=", "sos=" and "resist=", each only for an
-// object the running level has; a save without one leaves it as it is.
+// The sections "panel=", "journal=", "sos=", "resist=" and "unibutton=",
+// each only for an object the running level has; a save without one leaves
+// it as it is.
 void SavePlayHud(tConfigBase& config);
 void LoadPlayHud(const tConfigBase& config);
 

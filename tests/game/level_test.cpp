@@ -9,6 +9,7 @@
 #include "gui/gui_test_support.h"
 #include "hud/panel.h"
 #include "hud/resist.h"
+#include "hud/unibutton.h"
 #include "scene/item_mission.h"
 #include "scene/pic_anim.h"
 #include "script/condition.h"
@@ -72,7 +73,8 @@ TEST_F(LevelTest, LocationsStackInTheirLayersUnderTheHudAndTheShade) {
   EXPECT_EQ(keys(level->locations()), (std::vector<std::string>{"__sys0", "__sys1", "__sys2", "close", "room", "top"}));
   EXPECT_EQ(ids(level->layer0()), (std::vector<std::string>{"__sys0", "room", "close", "__sys1"}));
   EXPECT_EQ(ids(level->layer1()), (std::vector<std::string>{"top", "__sys2"}));
-  const std::vector<const tGuiObject*> stacking = {&level->layer0(), &tResist::Current(), &tPanel::Current(),
+  const std::vector<const tGuiObject*> stacking = {&level->layer0(), &tUnibutton::Current(), &tResist::Current(),
+                                                   &tPanel::Current(),
                                                    &level->txts(), &level->layer1(), &level->bg()};
   EXPECT_EQ(&tPanel::Current().items(), &level->items()) << "the panel shows the level's item row";
   ASSERT_EQ(level->order().size(), stacking.size());
