@@ -241,7 +241,10 @@ void tGame::resumeSave(tConfig& save) {
     DebugLog("The save of level " + _level->path() + " was made of other files of it; the level starts afresh.");
     return;
   }
-  loadInstant(save);
+  if (!loadInstant(save)) {
+    DebugLog("The save of level " + _level->path() + " does not fit it; the level starts afresh.");
+    return;
+  }
   DebugLog("Level " + _level->path() + " resumed.");
 }
 
@@ -278,11 +281,12 @@ void tGame::saveInstant(tConfigBase& config) {
   }
 }
 
-void tGame::loadInstant(tConfigBase& config) {
-  if (_level) _level->loadInstant(config);
+int32_t tGame::loadInstant(tConfigBase& config) {
+  if (_level && !_level->loadInstant(config)) return 0;
   tProfile::Current().loadInstant(config, PROFILE);
   tAudio::Current().loadInstant(config, "audio=");
   tAudio::Current().loadSounds(config, "sound=");
+  return 1;
 }
 
 int32_t tGame::M_APP_SUSPEND(vandrell::M_APP_SUSPEND&) {

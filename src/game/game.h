@@ -80,7 +80,8 @@ class tGame : public tGuiSet {
   // The state of play: the level, the player's copy (to check the progress),
   // music and sounds, and the game's own section.
   virtual void saveInstant(tConfigBase& config);
-  virtual void loadInstant(tConfigBase& config);
+  // 0, with nothing restored, when the level refuses its part of the save.
+  virtual int32_t loadInstant(tConfigBase& config);
 
   const std::shared_ptr<tLevel>& level() const { return _level; }
   int32_t mode() const { return _mode; }

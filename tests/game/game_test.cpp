@@ -331,6 +331,21 @@ TEST_F(GameTest, ASaveThatDoesNotFitIsReportedAndTheLevelStartsAfresh) {
   EXPECT_TRUE(log.contains("The save \"1\" is damaged; the level starts afresh."));
 }
 
+TEST_F(GameTest, ASaveTheLevelRefusesRestoresNothing) {
+  start();
+  player(0);
+  send<M_GAME_GAME>();
+  tAudio::Current().musiclist(7);
+  send<M_GAME_SAVE>();
+  tConfig save;
+  ASSERT_TRUE(profile().loadSave(save, ""));
+  save.SetInt("check=", "keys", 99999);  // the level's own count of its values
+  ASSERT_TRUE(profile().makeSave(save, ""));
+  send<M_GAME_GAME>();
+  EXPECT_NE(tAudio::Current().musicList(), 7) << "not the music of a level that was not restored";
+  EXPECT_TRUE(log.contains("The save of level first does not fit it; the level starts afresh."));
+}
+
 // The test levels copied where a test may change them.
 class ChangedFilesTest : public GameTest {
  protected:
