@@ -7,6 +7,10 @@
 #include "game/level_developer.h"
 #include "gui/formatter.h"
 #include "gui/gui.h"
+#include "hud/cursor.h"
+#include "hud/sos.h"
+#include "menus/menu.h"
+#include "menus/menu_cmd.h"
 #include "menus/mmenu.h"
 #include "platform/clock.h"
 #include "platform/input.h"
@@ -80,7 +84,10 @@ void tGame::start() {
 }
 
 void tGame::insertOverlays() {
+  insert(tMenuCmd::shared());
+  insert(tMenu::shared());
   insert(tMMenu::shared());
+  insert(tCursor::shared());
   insert(tProcessWide<tAudio>::shared());
 }
 
@@ -105,8 +112,12 @@ int32_t tGame::loadLevel(const std::string& path, tLoading* loading) {
     loading = progress.get();
   }
   SetMouseVisible(false);
+  tMenu::Current().hide();
+  tMenuCmd::Current().hide();
   if (tProcessWide<tMMenu>::exists()) tMMenu::Current().hide();
   tAudio::Current().clear();
+  tCursor::Current().show(1);
+  tCursor::Current().lock(0);
   _level = std::make_shared<tLevel>();
   insertBottom(_level);
   if (!_level->load(path, *loading)) {
@@ -274,7 +285,8 @@ void tGame::saveInstant(tConfigBase& config) {
   config.SetInt(PROFILE, "progress", profile.getProgress());
   tAudio::Current().saveInstant(config, "audio=");
   tAudio::Current().saveSounds(config, "sound=");
-  config.SetInt(INTERFACE, "menucmd", 0);
+  tCursor::Current().saveInstant(config, "cursor=");
+  config.SetInt(INTERFACE, "menucmd", tMenuCmd::Current().isShow());
   if (_level) {
     config.Set(GAME, "level", _level->path());
     config.Set(GAME, "files", _levelFiles);
@@ -286,10 +298,21 @@ int32_t tGame::loadInstant(tConfigBase& config) {
   tProfile::Current().loadInstant(config, PROFILE);
   tAudio::Current().loadInstant(config, "audio=");
   tAudio::Current().loadSounds(config, "sound=");
+  tCursor::Current().loadInstant(config, "cursor=");
+  if (config.GetInt(INTERFACE, "menucmd", 0)) {
+    tMenuCmd::Current().show();
+  } else {
+    tMenuCmd::Current().hide();
+  }
   return 1;
 }
 
 int32_t tGame::M_APP_SUSPEND(vandrell::M_APP_SUSPEND&) {
+  // During play the in-game menu opens, and it pauses the level itself.
+  if (tMenuCmd::Current().isShow()) {
+    tMenu::Current().show();
+    return 0;
+  }
   M_LOCATION_PAUSE::send(this);
   tAudio::Current().pauseMusic(1, this);
   tAudio::Current().pauseSound(1, this);
@@ -297,6 +320,8 @@ int32_t tGame::M_APP_SUSPEND(vandrell::M_APP_SUSPEND&) {
 }
 
 int32_t tGame::M_APP_RESUME(vandrell::M_APP_RESUME&) {
+  // The menu opened on suspending stays open until the player closes it.
+  if (tMenuCmd::Current().isShow()) return 0;
   M_LOCATION_PAUSEOFF::send(this);
   tAudio::Current().pauseMusic(0, this);
   tAudio::Current().pauseSound(0, this);
@@ -353,7 +378,10 @@ int32_t tGame::M_GAME_FAIL(vandrell::M_GAME_FAIL&) {
 int32_t tGame::M_GAME_PROGRESS(vandrell::M_GAME_PROGRESS&) {
   tProfile& profile = tProfile::Current();
   if (_mode >= 0) {
-    if (profile.isPlayer(0)) profile.upProgress();
+    if (profile.isPlayer(0)) {
+      profile.sos(tSos::Current().count());
+      profile.upProgress();
+    }
     _mode = MODE_GAME;
   }
   profile.saveProfile();

@@ -1,6 +1,8 @@
 #include "game/scripting.h"
 
+#include "hud/cursor_actions.h"
 #include "hud/hud_actions.h"
+#include "menus/menu_actions.h"
 #include "menus/mmenu_actions.h"
 #include "scene/mission_property.h"
 #include "scene/pic.h"
@@ -15,7 +17,11 @@ void StartScripting() {
   RegisterScriptActions();
   RegisterSceneActions();
   RegisterHudActions();
+  RegisterCursorActions();
   RegisterMMenuActions();
+  // The in-game menu's failure page takes over "gameover" from the script
+  // engine's own, so it comes after it.
+  RegisterMenuActions();
   AddPicPropertyOwners();
   AddMissionPropertyOwners();
 }

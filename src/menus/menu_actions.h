@@ -12,6 +12,13 @@ class tMenuGameover : public tZebAction_gameover {
   void failPage() override;
 };
 
+// "interface=0" shows the panel and the menu button, "interface=1" the menu
+// button alone, any other value hides both and closes the menu.
+class tZebAction_interface : public tZebAction {
+ public:
+  float exec() override;
+};
+
 // Binds the menu's actions in the registry; start-up calls it before any
 // level loads.
 void RegisterMenuActions();
