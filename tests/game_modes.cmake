@@ -18,26 +18,11 @@ function(run name)
   endif()
 endfunction()
 
-# expect_lines(NAME LINES...): the log of NAME holds LINES in this order (other
-# lines may come between).
-function(expect_lines name)
-  file(STRINGS ${WORK}/${name}.log lines)
-  set(expected ${ARGN})
-  set(found 0)
-  list(LENGTH expected wanted)
-  foreach(line IN LISTS lines)
-    if(found LESS wanted)
-      list(GET expected ${found} next)
-      if(line STREQUAL next)
-        math(EXPR found "${found} + 1")
-      endif()
-    endif()
-  endforeach()
-  if(NOT found EQUAL wanted)
-    list(JOIN lines "\n" text)
-    list(JOIN expected "\n" want)
-    message(FATAL_ERROR "${name}: the log lacks, in this order:\n${want}\nThe log:\n${text}")
-  endif()
+include(${CMAKE_CURRENT_LIST_DIR}/expect_lines.cmake)
+# expect_run(NAME LINES...): the run's log holds LINES in this order, and its
+# last frame was saved.
+function(expect_run name)
+  expect_lines(${WORK}/${name}.log ${ARGN})
   file(GLOB shots ${WORK}/${name}/*.png)
   if(NOT shots)
     message(FATAL_ERROR "${name}: no screenshot of the last frame")
@@ -45,9 +30,9 @@ function(expect_lines name)
 endfunction()
 
 run(title -frames 30)
-expect_lines(title "Campaign loaded." "Level title loaded." "Options saved." "Quit." "Level free.")
+expect_run(title "Campaign loaded." "Level title loaded." "Options saved." "Quit." "Level free.")
 
 run(test_level -l workshop -replay ${DATA}/input/close_at_90.txt)
-expect_lines(test_level
+expect_run(test_level
   "Can't load level (string)!" "Can't load level (string)!" "Can't load level (string)!"
   "Level workshop loaded." "Terminate..." "Options saved." "Quit." "Level free.")

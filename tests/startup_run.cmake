@@ -15,24 +15,10 @@ endif()
 if(NOT EXISTS ${USER_DIR}/options)
   message(FATAL_ERROR "no options file was written to ${USER_DIR}")
 endif()
-file(STRINGS ${log} lines)
-set(expected
+include(${CMAKE_CURRENT_LIST_DIR}/expect_lines.cmake)
+expect_lines(${log}
   "Can't load profiles!"
   "Default options loaded!"
   "Graphics init complete successfully."
   "Options saved."
   "Quit.")
-set(found 0)
-list(LENGTH expected wanted)
-foreach(line IN LISTS lines)
-  if(found LESS wanted)
-    list(GET expected ${found} next)
-    if(line STREQUAL next)
-      math(EXPR found "${found} + 1")
-    endif()
-  endif()
-endforeach()
-if(NOT found EQUAL wanted)
-  list(JOIN lines "\n" text)
-  message(FATAL_ERROR "start-up lines missing or out of order:\n${text}")
-endif()
