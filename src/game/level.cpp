@@ -320,6 +320,12 @@ void tLevel::loadPic(tLocation& location, const tPicRecord& record, tLevelFile& 
     DebugLog("level> Undefined type for object: " + name + "!");
     return;
   }
+  // Objects are found by their names; a blank one would be given a number
+  // by its set and be found by nothing.
+  if (name.find_first_not_of(" \t") == std::string::npos) {
+    DebugLog("level> An object without a name is skipped!");
+    return;
+  }
   // A second object of a name would take the first one's place in the
   // script variables and name lookups while both stay in the scene.
   if (_pics.count(name) || _txts->find(name)) {
@@ -339,9 +345,13 @@ void tLevel::loadPic(tLocation& location, const tPicRecord& record, tLevelFile& 
   }
   const tPicPtr pic = makePic(kind);
   if (!pic) return;
+  // The engine's own members of a location (the magnifier) hold their names.
+  if (!(kind == tPicKind::PARTICLE ? static_cast<tGuiSet&>(location.particles()) : location.pics()).insert(pic, name)) {
+    DebugLog("level> Object name " + name + " is taken; the object is skipped!");
+    return;
+  }
   _picPlaces[name] = file.place(record.line);
   setVariable(name, pic);
-  (kind == tPicKind::PARTICLE ? static_cast<tGuiSet&>(location.particles()) : location.pics()).insert(pic, name);
   _pics[name] = pic;
   pic->loadId(name);
   {
