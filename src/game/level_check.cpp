@@ -6,11 +6,14 @@
 
 #include "audio/audio.h"
 #include "game/level.h"
+#include "game/level_file.h"
 #include "game/loading.h"
 #include "platform/log.h"
 #include "platform/process_wide.h"
 #include "resources/campaign.h"
 #include "resources/media_lookup.h"
+#include "script/action_keywords.h"
+#include "script/command.h"
 #include "scene/pic_image.h"
 
 namespace vandrell {
@@ -97,7 +100,56 @@ void tLevelCheck::checkCampaign() {
 void tLevelCheck::checkLevel(const tLevel& level) {
   checkSounds(level);
   checkNames(level);
+  checkArguments(level);
   checkScreen(level);
+}
+
+namespace {
+
+// Whether the level has what a name argument of `kind` names; names of kinds
+// the level does not hold (variables, items, links) pass.
+bool levelHas(const tLevel& level, tNameOf kind, const std::string& name) {
+  switch (kind) {
+    case tNameOf::MISSION:
+      return level.missions().find(name) != nullptr;
+    case tNameOf::COMMAND:
+      return level.commands().count(name) != 0;
+    case tNameOf::GROUP:
+      return level.cgroups().count(name) != 0;
+    case tNameOf::LOCATION:
+      return level.locations().count(name) != 0;
+    case tNameOf::MESSAGE:
+      return level.messages().count(name) != 0;
+    case tNameOf::TEXT:
+      return level.txttags().count(LowerField(name)) != 0;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+void tLevelCheck::checkArguments(const tLevel& level) {
+  const tActionKeywords& keywords = tActionKeywords::Current();
+  for (const auto& [name, ref] : level.commands()) {
+    const tCommandPtr command = ref.lock();
+    if (!command) continue;
+    for (const auto& block : command->blocks()) {
+      for (const auto& action : block->actions()) {
+        const tActionRow* row = keywords.find(action->keyword());
+        if (!row || row->anyArgs) continue;
+        const int32_t count = std::min(action->argCount(), static_cast<int32_t>(row->args.size()));
+        for (int32_t i = 0; i < count; ++i) {
+          const tArgSpec& spec = row->args[i];
+          if (spec.kind != tArgKind::NAME) continue;
+          const std::string written = action->variable(i);
+          if (written.empty() || levelHas(level, spec.names, written)) continue;
+          add(ERROR, "", "command " + name + ": " + action->keyword() + " argument " + std::to_string(i + 1) + " '" +
+                             written + "' names no " + ArgNoun(spec));
+        }
+      }
+    }
+  }
 }
 
 void tLevelCheck::checkSounds(const tLevel& level) {

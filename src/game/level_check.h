@@ -45,6 +45,9 @@ class tLevelCheck {
   virtual void checkLevel(const tLevel& level);
   void checkSounds(const tLevel& level);
   void checkNames(const tLevel& level);
+  // Every action argument that names a mission, command, group, location,
+  // message or text source the level does not have.
+  void checkArguments(const tLevel& level);
   void checkScreen(const tLevel& level);
   void add(tSeverity severity, const std::string& place, const std::string& text);
 

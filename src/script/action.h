@@ -34,6 +34,7 @@ class tAction {
 
   // The keyword the action was written with, alias or not.
   const std::string& keyword() const { return _keyword; }
+  int32_t argCount() const { return static_cast<int32_t>(_args.size()); }
   void keyword(const std::string& keyword) { _keyword = keyword; }
 
  protected:
@@ -65,6 +66,7 @@ class tActionBlock {
   static tActionBlockPtr Parse(const std::string& text);
 
   int32_t count() const { return static_cast<int32_t>(_actions.size()); }
+  const std::vector<tActionPtr>& actions() const { return _actions; }
   // The index of the next action, for saving.
   int32_t n() const { return _n; }
   // Resumes at a saved index; one outside the block is reported and clamped.

@@ -55,6 +55,7 @@ class tCommand : public tGuiObject {
   static const std::string& Running();
 
   void blocks(std::vector<tActionBlockPtr> blocks) { _blocks = std::move(blocks); }
+  const std::vector<tActionBlockPtr>& blocks() const { return _blocks; }
 
  protected:
   // One block per "[...]" pair, or the whole text as one block.

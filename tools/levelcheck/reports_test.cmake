@@ -8,7 +8,8 @@ endif()
 foreach(expected
     "locations/broken/objects.cfg:1: error: level> Undefined type for object: weird!"
     "locations/broken/objects.cfg:13: error: undef: frobnicate=1"
-    "locations/broken/missions.cfg:1: error: level> Undefined type for mission: typo!")
+    "locations/broken/missions.cfg:1: error: level> Undefined type for mission: typo!"
+    "error: command z: showmission argument 1 'nosuch' names no mission")
   string(FIND "${out}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "broken: no line \"${expected}\" in:\n${out}")
