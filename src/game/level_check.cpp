@@ -140,12 +140,12 @@ void tLevelCheck::checkArguments(const tLevel& level) {
         if (!row || row->anyArgs) continue;
         const int32_t count = std::min(action->argCount(), static_cast<int32_t>(row->args.size()));
         for (int32_t i = 0; i < count; ++i) {
-          const tArgSpec& spec = row->args[i];
-          if (spec.kind != tArgKind::NAME) continue;
+          const tArgSpec& arg = row->args[i];
+          if (arg.kind != tArgKind::NAME) continue;
           const std::string written = action->variable(i);
-          if (written.empty() || levelHas(level, spec.names, written)) continue;
+          if (written.empty() || levelHas(level, arg.names, written)) continue;
           add(ERROR, "", "command " + name + ": " + action->keyword() + " argument " + std::to_string(i + 1) + " '" +
-                             written + "' names no " + ArgNoun(spec));
+                             written + "' names no " + ArgNoun(arg));
         }
       }
     }
