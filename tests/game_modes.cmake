@@ -6,18 +6,7 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-# run(NAME ARGS...): runs the program headless on fixed time with its own log
-# and screenshot folder; it must end with 0.
-function(run name)
-  execute_process(
-    COMMAND ${PROGRAM} -headless -fixedtime -user ${WORK}/user/ -log ${WORK}/${name}.log -shot ${WORK}/${name}
-            ${ARGN}
-    RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${name}: the program ended with ${result}")
-  endif()
-endfunction()
-
+include(${CMAKE_CURRENT_LIST_DIR}/run_program.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/expect_lines.cmake)
 # expect_run(NAME LINES...): the run's log holds LINES in this order, and its
 # last frame was saved.
@@ -29,10 +18,10 @@ function(expect_run name)
   endif()
 endfunction()
 
-run(title -frames 30)
+run_program(title -frames 30)
 expect_run(title "Campaign loaded." "Level title loaded." "Options saved." "Quit." "Level free.")
 
-run(test_level -l workshop -replay ${DATA}/input/close_at_90.txt)
+run_program(test_level -l workshop -replay ${DATA}/input/close_at_90.txt)
 expect_run(test_level
   "Can't load level (string)!" "Can't load level (string)!" "Can't load level (string)!"
   "Level workshop loaded." "Terminate..." "Options saved." "Quit." "Level free.")

@@ -188,7 +188,7 @@ void tApp::loadConfig() {
   if (_config.LoadFile(USER_PATH + "options", UTF8)) {
     DebugLog("Options loaded.");
   } else {
-    _config.LoadFile(AppDir() + "default", UTF8);
+    _config.LoadFile(AppDir() + "/default", UTF8);
     DebugLog("Default options loaded!");
   }
   FULLSCREEN = _config.GetInt("", "fullscreen", 0);

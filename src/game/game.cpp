@@ -330,7 +330,7 @@ int32_t tGame::M_APP_RESUME(vandrell::M_APP_RESUME&) {
 
 int32_t tGame::M_APP_TERMINATE(vandrell::M_APP_TERMINATE&) {
   send(vandrell::M_GAME_SAVE{});
-  if (const TStreamPtr file = ReadFile(AppDir() + "url")) {
+  if (const TStreamPtr file = ReadFile(AppDir() + "/url")) {
     tConfig url;
     url.Load(file);
     if (url.Contains("url", "survey")) OpenURL(url.GetString("url", "survey", ""));

@@ -8,6 +8,7 @@
 #include "menus/mmenu_main.h"
 #include "menus/mmenu_options.h"
 #include "menus/mmenu_players.h"
+#include "platform/log.h"
 #include "platform/process_wide.h"
 #include "resources/campaign.h"
 #include "resources/profile.h"
@@ -78,6 +79,8 @@ void tMMenu::runHoverPass() {
   tGuiHoverCatcher::Current().update();
   tGuiTreatCatcher::Current().update();
 }
+
+void tMMenu::logPage(const char* name) { DebugLog(std::string("Main menu page ") + name + "."); }
 
 int32_t tMMenu::GUIMSG_KEYDOWN(vandrell::GUIMSG_KEYDOWN& msg) {
   if (!_shown || msg.key() != 27 || msg.checkOut().has_value()) return 0;

@@ -16,6 +16,35 @@
 
 namespace vandrell {
 
+// A page's name in the log line written at each page change, so a replayed
+// session can be followed page by page.
+template <class Page>
+inline constexpr const char* MMENU_PAGE_NAME = nullptr;
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<vandrell::M_MMENU_MAIN> = "main";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_OPTIONS> = "options";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_QUIT> = "quit";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_SELECT> = "select";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_CREATE> = "create";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_REMOVE> = "remove";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_LEVEL> = "level";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_DIARY> = "diary";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_DIARYPAGE> = "diarypage";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_ZEB> = "zeb";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_WINDOWED> = "windowed";
+template <>
+inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_ORIENTATION> = "orientation";
+
 class tMMenu : public tGuiSet {
   VANDRELL_GUI_HOOKS(tMMenu, tGuiSet, &tMMenu::GUIMSG_KEYDOWN, &tMMenu::M_MMENU_MAIN)
 
@@ -43,7 +72,9 @@ class tMMenu : public tGuiSet {
   // Hides the page shown and shows `Page`.
   template <class Page>
   void go() {
+    static_assert(MMENU_PAGE_NAME<Page> != nullptr, "every page has a name in the log");
     sendto(*this, vandrell::M_MMENU_NONE{});
+    logPage(MMENU_PAGE_NAME<Page>);
     sendto(*this, Page{});
   }
   // Announces the page shown again, so its widgets re-read what they display.
@@ -73,6 +104,7 @@ class tMMenu : public tGuiSet {
 
  protected:
   void runHoverPass();
+  static void logPage(const char* name);
 
   std::shared_ptr<tGuiMessageFilter> _fEnable = std::make_shared<tGuiMessageFilter>();
   std::shared_ptr<tGuiMessageFilter> _fDisable = std::make_shared<tGuiMessageFilter>();
