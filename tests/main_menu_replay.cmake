@@ -15,7 +15,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/compare_shots.cmake)
 
 # The session ends itself through the quit page; the frame limit only stops
 # a program that ignores the click.
-run_program(first -replay ${DATA}/input/main_menu_tour.txt -shotevery 100 -frames 2400)
+run_program(first -replay ${DATA}/input/main_menu_tour.txt -shotevery 50 -frames 1300)
 expect_lines(${WORK}/first.log
   "Level menu loaded."
   "Main menu page select."
@@ -31,21 +31,21 @@ expect_lines(${WORK}/first.log
   "Main menu page zeb." "Main menu page main."
   "Main menu page quit."
   "Options saved." "Quit.")
-if(EXISTS ${WORK}/first/frame_002400.png)
+if(EXISTS ${WORK}/first/frame_001300.png)
   message(FATAL_ERROR "first: the quit page's button did not end the program")
 endif()
 compare_shots(first
-  400 select_empty 60 385 680 170
-  500 create 150 410 500 150
-  600 main_welcome 100 0 600 55
-  600 main 250 380 300 185
-  700 options 250 360 300 225
-  800 quit 150 410 500 80
-  900 select_players 300 435 200 80
-  1000 remove 80 410 640 115
-  1400 diary 150 410 500 115
-  1600 diarypage 250 555 300 40
-  1900 zeb 240 280 320 30)
+  350 select_empty 60 385 680 170
+  400 create 150 410 500 150
+  450 main_welcome 100 0 600 55
+  450 main 250 380 300 185
+  500 options 250 360 300 225
+  550 quit 150 410 500 80
+  600 select_players 300 435 200 80
+  650 remove 80 410 640 115
+  850 diary 150 410 500 115
+  1000 diarypage 250 555 300 40
+  1150 zeb 240 280 320 30)
 
 file(STRINGS ${WORK}/user/options options)
 if(NOT options MATCHES "music=0\\.(9|8999)" OR NOT options MATCHES "sound=0\\.(95|9499)")
@@ -53,10 +53,10 @@ if(NOT options MATCHES "music=0\\.(9|8999)" OR NOT options MATCHES "sound=0\\.(9
                       "${options}")
 endif()
 
-run_program(again -replay ${DATA}/input/main_menu_again.txt -shotevery 100 -frames 800)
+run_program(again -replay ${DATA}/input/main_menu_again.txt -shotevery 50 -frames 600)
 expect_lines(${WORK}/again.log
   "Profiles loaded."
   "Main menu page select." "Main menu page create."
   "Main menu page select." "Main menu page main."
   "Main menu page quit." "Quit.")
-compare_shots(again 400 select_players 300 435 200 80)
+compare_shots(again 350 select_players 300 435 200 80)

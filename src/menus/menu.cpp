@@ -5,6 +5,7 @@
 #include "gui/input_messages.h"
 #include "menus/menu_options.h"
 #include "menus/menu_pages.h"
+#include "platform/log.h"
 #include "platform/process_wide.h"
 #include "scene/mission_property.h"
 
@@ -48,16 +49,19 @@ tMenu& tMenu::Current() { return tProcessWide<tMenu>::get(); }
 
 const std::shared_ptr<tMenu>& tMenu::shared() { return tProcessWide<tMenu>::shared(); }
 
-void tMenu::fadeTo(std::unique_ptr<tGuiMessage> page) {
+void tMenu::logPage(const char* name) { DebugLog(std::string("In-game menu page ") + name + "."); }
+
+void tMenu::fadeTo(std::unique_ptr<tGuiMessage> page, const char* name) {
   tMissionProperty& property = tMissionProperty::Current();
   if (property.isHolding()) property.hold(nullptr);
   _shadeTo = 1.0f;
   _showMessage = std::move(page);
+  _showName = name;
 }
 
-void tMenu::show() { fadeTo(std::make_unique<vandrell::M_MENU_MAIN>()); }
+void tMenu::show() { fadeTo<vandrell::M_MENU_MAIN>(); }
 
-void tMenu::showFail() { fadeTo(std::make_unique<M_MENU_FAIL>()); }
+void tMenu::showFail() { fadeTo<M_MENU_FAIL>(); }
 
 void tMenu::hide() {
   _shadeTo = 0.0f;
@@ -80,7 +84,10 @@ int32_t tMenu::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
     tAudio::Current().pauseSound(1, owner());
     tAudio::Current().pauseMusic(1, owner());
     sendto(*this, vandrell::M_MENU_NONE{});
-    if (_showMessage) sendto(*this, *_showMessage);
+    if (_showMessage) {
+      logPage(_showName);
+      sendto(*this, *_showMessage);
+    }
   }
   _bg->color()->SetA(_shade);
   return 0;

@@ -18,6 +18,24 @@
 
 namespace vandrell {
 
+// A page's name in the log line written whenever a page shows.
+template <class Page>
+inline constexpr const char* MENU_PAGE_NAME = nullptr;
+template <>
+inline constexpr const char* MENU_PAGE_NAME<vandrell::M_MENU_NONE> = "none";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<vandrell::M_MENU_MAIN> = "main";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<M_MENU_OPTIONS> = "options";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<M_MENU_QUIT> = "quit";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<M_MENU_FAIL> = "fail";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<M_MENU_WINDOWED> = "windowed";
+template <>
+inline constexpr const char* MENU_PAGE_NAME<M_MENU_ORIENTATION> = "orientation";
+
 // The full-screen shade, black at the menu's opacity.
 class tMenuBg : public tGuiRect {
   VANDRELL_GUI_HOOKS(tMenuBg, tGuiRect)
@@ -57,7 +75,9 @@ class tMenu : public tGuiSet {
   // Hides the page shown and shows `Page`.
   template <class Page>
   void go() {
+    static_assert(MENU_PAGE_NAME<Page> != nullptr, "every page has a name in the log");
     sendto(*this, vandrell::M_MENU_NONE{});
+    logPage(MENU_PAGE_NAME<Page>);
     sendto(*this, Page{});
   }
   // Announces the page shown again, so its widgets re-read what they display.
@@ -72,7 +92,12 @@ class tMenu : public tGuiSet {
  protected:
   // The owner of the menu's pauses.
   tPauseOwner owner() const { return this; }
-  void fadeTo(std::unique_ptr<tGuiMessage> page);
+  template <class Page>
+  void fadeTo() {
+    fadeTo(std::make_unique<Page>(), MENU_PAGE_NAME<Page>);
+  }
+  void fadeTo(std::unique_ptr<tGuiMessage> page, const char* name);
+  static void logPage(const char* name);
 
   std::shared_ptr<tGuiMessageFilter> _fEnable = std::make_shared<tGuiMessageFilter>();
   std::shared_ptr<tGuiMessageFilter> _fDisable = std::make_shared<tGuiMessageFilter>();
@@ -81,6 +106,7 @@ class tMenu : public tGuiSet {
   float _shadeTo = 0.0f;
   // The page announced once the menu is opaque.
   std::unique_ptr<tGuiMessage> _showMessage;
+  const char* _showName = nullptr;
 };
 
 }  // namespace vandrell

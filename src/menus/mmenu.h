@@ -21,6 +21,8 @@ namespace vandrell {
 template <class Page>
 inline constexpr const char* MMENU_PAGE_NAME = nullptr;
 template <>
+inline constexpr const char* MMENU_PAGE_NAME<vandrell::M_MMENU_NONE> = "none";
+template <>
 inline constexpr const char* MMENU_PAGE_NAME<vandrell::M_MMENU_MAIN> = "main";
 template <>
 inline constexpr const char* MMENU_PAGE_NAME<M_MMENU_OPTIONS> = "options";

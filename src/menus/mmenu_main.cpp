@@ -6,11 +6,17 @@
 
 namespace vandrell {
 
+namespace {
+// The story has begun once a level was completed, or left with its state
+// saved: a player who quit the first level mid-way is offered to continue it.
+bool hasBegun(tProfile& profile) { return profile.isProgress() || profile.isSave(""); }
+}  // namespace
+
 tMMenuStart::tMMenuStart() : tMMenuHrefMain(MMenuString("mmenu", "start"), 400, 400) {}
 
 void tMMenuStart::_shown() {
   tProfile& profile = tProfile::Current();
-  visible(!profile.isProgress() && !profile.isFinish() ? 1 : 0);
+  visible(!hasBegun(profile) && !profile.isFinish() ? 1 : 0);
 }
 
 void tMMenuStart::_action() { M_COMMAND_NEXTCALL::send("__start"); }
@@ -19,7 +25,7 @@ tMMenuContinue::tMMenuContinue() : tMMenuHrefMain(MMenuString("mmenu", "continue
 
 void tMMenuContinue::_shown() {
   tProfile& profile = tProfile::Current();
-  visible(profile.isProgress() && !profile.isFinish() ? 1 : 0);
+  visible(hasBegun(profile) && !profile.isFinish() ? 1 : 0);
 }
 
 void tMMenuContinue::_action() { M_COMMAND_NEXTCALL::send("__continue"); }

@@ -136,6 +136,12 @@ TEST_F(MMenuPagesTest, TheMainPageOffersStartContinueOrChaptersByProgress) {
   click<tMMenuStart>();
   EXPECT_EQ(level->take(), std::vector<std::string>{"__start"});
 
+  tConfig save;
+  ASSERT_TRUE(profile().makeSave(save, ""));
+  menu().show();
+  EXPECT_TRUE(shows<tMMenuContinue>()) << "the first level, left with its state saved, is continued";
+  EXPECT_FALSE(shows<tMMenuStart>());
+
   profile().finish();
   menu().show();
   EXPECT_FALSE(shows<tMMenuStart>());
