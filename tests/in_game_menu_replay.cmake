@@ -1,7 +1,8 @@
 # Quitting a savable level through the in-game menu, in the real program
 # driven by recorded input on fixed time: the level's state is saved for the
 # player, the main menu offers to continue, and the next start continues the
-# level with the items found before still gone.
+# level with the items found before still gone, also after that level was
+# saved again when the window closed.
 # Arguments: -DPROGRAM=... -DWORK=scratch folder -DDATA=test data folder
 #            -DCOMPARE=compare_images [-DUPDATE_REFERENCES=ON]
 file(REMOVE_RECURSE ${WORK})
@@ -26,5 +27,12 @@ run_program(resume -replay ${DATA}/input/continue_level.txt -shotevery 50 -frame
 expect_lines(${WORK}/resume.log
   "Main menu page main." "Level workshop loaded." "Level workshop resumed." "Saved." "Quit.")
 compare_shots(resume
+  650 resumed_key 130 275 80 45
+  650 resumed_watch 616 150 80 80)
+
+# Closing the window saved the resumed level; what was found stays found.
+run_program(resume_again -replay ${DATA}/input/continue_level.txt -shotevery 50 -frames 900)
+expect_lines(${WORK}/resume_again.log "Level workshop resumed." "Saved." "Quit.")
+compare_shots(resume_again
   650 resumed_key 130 275 80 45
   650 resumed_watch 616 150 80 80)

@@ -140,7 +140,14 @@ void tLevel::saveInstant(tConfigBase& cfg) {
     if (const auto txt = std::dynamic_pointer_cast<tTxt>(member)) txt->saveInstant(cfg, TXT + txt->id());
   }
   for (const auto& [name, ref] : _pics) {
-    if (const tPicPtr pic = ref.lock()) pic->saveInstant(cfg, PIC + name);
+    if (const tPicPtr pic = ref.lock()) {
+      pic->saveInstant(cfg, PIC + name);
+    } else {
+      // A pic of the level files that left its location (a found item of a
+      // restored level) is still named, so the next restore keeps it out
+      // instead of taking it for a pic new in the files.
+      cfg.SetInt(PIC + name, "left", 1);
+    }
   }
   for (const auto& [name, ref] : _commands) {
     if (const tCommandPtr command = ref.lock()) command->saveInstant(cfg, COMMAND + name);
