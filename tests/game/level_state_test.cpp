@@ -91,6 +91,20 @@ TEST_F(LevelStateTest, ALevelRestoredFromItsSaveIsAsItWas) {
   EXPECT_EQ(M_PIC_FIND::ask("gem2")->zeb_property_x(), 400.0f) << "the glide goes on where it was";
 }
 
+TEST_F(LevelStateTest, APicThatLeftItsLocationStaysOutThroughEverySaveAfter) {
+  auto level = load();
+  M_PIC_FIND::ask("gem1")->free();
+  tConfig save = saved(*level);
+  for (int generation = 0; generation < 2; ++generation) {
+    const std::string written = text(save);
+    drop(level);
+    level = load();
+    ASSERT_EQ(level->loadInstant(parse(written)), 1);
+    EXPECT_EQ(level->locations().at("hall")->pics().find("gem1"), nullptr) << "restore " << generation;
+    save = saved(*level);
+  }
+}
+
 TEST_F(LevelStateTest, ADamagedSaveIsRefusedWholeAndLostNamesRestoreAsNothing) {
   auto level = load();
   play(*level);
