@@ -6,6 +6,7 @@
 #include "menus/mmenu_actions.h"
 #include "scene/mission_property.h"
 #include "scene/pic.h"
+#include "scene/pic_actions.h"
 #include "scene/scene_actions.h"
 #include "script/script_actions.h"
 #include "script/zeb_book.h"
@@ -16,6 +17,7 @@ void StartScripting() {
   InstallZebScript();
   RegisterScriptActions();
   RegisterSceneActions();
+  RegisterPicActions();
   RegisterHudActions();
   RegisterCursorActions();
   RegisterMMenuActions();
