@@ -26,34 +26,11 @@ constexpr int32_t SHOT_HEIGHT = 300;
 
 // The pic actions the level's dark-mask commands use, reduced to the one
 // call each makes, so that the picture depends on the system commands alone.
-class tShowPic : public tZebAction {
+template <auto Operation>
+class tPicCall : public tZebAction {
  public:
   float exec() override {
-    if (const auto pic = object<tPic>(0)) pic->zeb_show();
-    return 0.0f;
-  }
-};
-
-class tHidePic : public tZebAction {
- public:
-  float exec() override {
-    if (const auto pic = object<tPic>(0)) pic->zeb_hide();
-    return 0.0f;
-  }
-};
-
-class tLinkPicToMouse : public tZebAction {
- public:
-  float exec() override {
-    if (const auto pic = object<tPic>(0)) pic->zeb_linkmouse();
-    return 0.0f;
-  }
-};
-
-class tUnlinkPic : public tZebAction {
- public:
-  float exec() override {
-    if (const auto pic = object<tPic>(0)) pic->zeb_unlink();
+    if (const auto pic = object<tPic>(0)) ((*pic).*Operation)();
     return 0.0f;
   }
 };
@@ -71,10 +48,10 @@ class DarkMaskRenderTest : public RenderTest {
   DarkMaskRenderTest() : RenderTest(SHOT_WIDTH, SHOT_HEIGHT) {
     tActionKeywords& keywords = tActionKeywords::Current();
     RegisterSystemActions();
-    keywords.implement<tShowPic>("tZebAction_show");
-    keywords.implement<tHidePic>("tZebAction_hide");
-    keywords.implement<tLinkPicToMouse>("tZebAction_linkmouse");
-    keywords.implement<tUnlinkPic>("tZebAction_unlink");
+    keywords.implement<tPicCall<&tPic::zeb_show>>("tZebAction_show");
+    keywords.implement<tPicCall<&tPic::zeb_hide>>("tZebAction_hide");
+    keywords.implement<tPicCall<&tPic::zeb_linkmouse>>("tZebAction_linkmouse");
+    keywords.implement<tPicCall<&tPic::zeb_unlink>>("tZebAction_unlink");
     keywords.implement<tScalePic>("tZebAction_scale");
   }
 
