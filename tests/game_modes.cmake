@@ -34,5 +34,6 @@ expect_run(title "Campaign loaded." "Level title loaded." "Options saved." "Quit
 
 run(test_level -l workshop -replay ${DATA}/input/close_at_90.txt)
 expect_run(test_level
-  "Can't load level (string)!" "Can't load level (string)!" "Can't load level (string)!"
+  "The campaign has no \"title\" level." "The campaign has no \"intro\" level."
+  "The campaign has no \"menu\" level."
   "Level workshop loaded." "Terminate..." "Options saved." "Quit." "Level free.")

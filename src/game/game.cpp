@@ -140,7 +140,14 @@ int32_t tGame::loadLevel(const std::string& path, tLoading* loading) {
 }
 
 int32_t tGame::loadSection(const std::string& section, tLoading* loading) {
-  return loadLevel(tCampaign::Current().get(section, "path"), loading);
+  // A test campaign ("-l") holds one level only: the title, intro and menu it
+  // lacks are skipped without looking for a folder of no name.
+  const tCampaign& campaign = tCampaign::Current();
+  if (!campaign.contains(section, "path")) {
+    DebugLog("The campaign has no \"" + section + "\" level.");
+    return 0;
+  }
+  return loadLevel(campaign.get(section, "path"), loading);
 }
 
 void tGame::reloadLevel() {
