@@ -59,4 +59,4 @@ expect_lines(${WORK}/again.log
   "Main menu page select." "Main menu page create."
   "Main menu page select." "Main menu page main."
   "Main menu page quit." "Quit.")
-compare_shots(again 350 select_players 300 435 200 80)
+compare_shots(again 350 select_again 300 435 200 80)
