@@ -10,7 +10,7 @@
 #include "game/level_test_support.h"
 #include "gui/gui.h"
 #include "platform/event.h"
-#include "scene/pic.h"
+#include "scene/pic_actions.h"
 #include "script/action_keywords.h"
 #include "script/system_actions.h"
 #include "support/render_fixture.h"
@@ -24,35 +24,11 @@ namespace {
 constexpr int32_t SHOT_WIDTH = 400;
 constexpr int32_t SHOT_HEIGHT = 300;
 
-// The pic actions the level's dark-mask commands use, reduced to the one
-// call each makes, so that the picture depends on the system commands alone.
-template <auto Operation>
-class tPicCall : public tZebAction {
- public:
-  float exec() override {
-    if (const auto pic = object<tPic>(0)) ((*pic).*Operation)();
-    return 0.0f;
-  }
-};
-
-class tScalePic : public tZebAction {
- public:
-  float exec() override {
-    if (const auto pic = object<tPic>(0)) pic->zeb_scale(number(1), number(2));
-    return 0.0f;
-  }
-};
-
 class DarkMaskRenderTest : public RenderTest {
  protected:
   DarkMaskRenderTest() : RenderTest(SHOT_WIDTH, SHOT_HEIGHT) {
-    tActionKeywords& keywords = tActionKeywords::Current();
     RegisterSystemActions();
-    keywords.implement<tPicCall<&tPic::zeb_show>>("tZebAction_show");
-    keywords.implement<tPicCall<&tPic::zeb_hide>>("tZebAction_hide");
-    keywords.implement<tPicCall<&tPic::zeb_linkmouse>>("tZebAction_linkmouse");
-    keywords.implement<tPicCall<&tPic::zeb_unlink>>("tZebAction_unlink");
-    keywords.implement<tScalePic>("tZebAction_scale");
+    RegisterPicActions();
   }
 
   void SetUp() override {
