@@ -8,6 +8,7 @@
 #include "menus/mmenu_main.h"
 #include "menus/mmenu_options.h"
 #include "menus/mmenu_players.h"
+#include "platform/log.h"
 #include "platform/process_wide.h"
 #include "resources/campaign.h"
 #include "resources/profile.h"
@@ -58,6 +59,7 @@ void tMMenu::show() {
   _shown = 1;
   goHome();
   runHoverPass();
+  DebugLog("Main menu shown.");
 }
 
 void tMMenu::hide() {
@@ -80,7 +82,11 @@ void tMMenu::runHoverPass() {
 }
 
 int32_t tMMenu::GUIMSG_KEYDOWN(vandrell::GUIMSG_KEYDOWN& msg) {
-  if (!_shown || msg.key() != 27 || msg.checkOut().has_value()) return 0;
+  if (!_shown || msg.key() != 27) return 0;
+  // The widgets of the page shown had their turn first; one of them may have
+  // backed out already.
+  DebugLog("The main menu answers Escape.");
+  if (msg.checkOut().has_value()) return 0;
   msg.out(shared_from_this());
   go<M_MMENU_QUIT>();
   return 0;
