@@ -79,14 +79,7 @@ class SceneActionsTest : public SceneTest {
     level->locations[name] = made;
     return made;
   }
-  // Runs the script text as the command "script", as far as its first wait.
-  void run(const std::string& text) {
-    auto command = tCommand::Parse(text);
-    commands->remove("script");
-    commands->insert(command, "script");
-    command->start();
-    command->update(0.0f);
-  }
+  void run(const std::string& text) { RunScript(*commands, text); }
 
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
@@ -186,7 +179,7 @@ TEST_F(SceneActionsTest, PicValuesAreSetOnPicsAlone) {
                                                    "Command script: seta1 argument 1 '3' names no pic"}));
 }
 
-TEST_F(SceneActionsTest, StartUpBindsEveryFlowRowAndLeavesThePresentationRowsForLater) {
+TEST_F(SceneActionsTest, TheScriptAndSceneRegistrationsBindTheFlowAndMissionRowsAlone) {
   // The rows whose targets exist below the HUD and the menus.
   const std::set<std::string> bound = {
       "tZebAction_showmission", "tZebAction_hidemission", "tZebAction_enablemission",
