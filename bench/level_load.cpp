@@ -11,7 +11,6 @@
 //
 // LEVEL is a folder below locations/ ("workshop" by default). Without a
 // display, run it with SDL_VIDEODRIVER=dummy.
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -22,12 +21,12 @@
 #include <vector>
 
 #include "audio/audio.h"
+#include "bench_support.h"
 #include "core/screen.h"
 #include "game/level.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/gui.h"
-#include "gui/hover_catchers.h"
 #include "hud/zoom.h"
 #include "platform/event.h"
 #include "platform/draw.h"
@@ -39,31 +38,14 @@
 #include "resources/media_lookup.h"
 
 using namespace vandrell;
+using vandrell::bench::residentBytes;
+using vandrell::bench::seconds;
 
 namespace {
 
 constexpr int32_t WIDTH = 800, HEIGHT = 600;
 constexpr int32_t MEMORY_ROUNDS = 50;
 constexpr int32_t FRAMES = 120;
-constexpr float FRAME = 1.0f / 60.0f;
-
-template <typename Run>
-double seconds(int32_t times, Run run) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int32_t i = 0; i < times; ++i) run();
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  return elapsed.count() / times;
-}
-
-// Resident memory in bytes, from the kernel's accounting.
-int64_t residentBytes() {
-  std::FILE* statm = std::fopen("/proc/self/statm", "r");
-  if (!statm) return 0;
-  long size = 0, resident = 0;
-  const int read = std::fscanf(statm, "%ld %ld", &size, &resident);
-  std::fclose(statm);
-  return read == 2 ? static_cast<int64_t>(resident) * 4096 : 0;
-}
 
 // The media files the level's own cache keeps a picture of: the resource
 // cache names each new file in the debug log.
@@ -100,16 +82,8 @@ double frameTime(const char* name, const std::string& path, const std::function<
   level->load(path, quiet);
   tGui::Current().insert(level);
   prepare(*level);
-  const auto frame = [] {
-    Cls();
-    tGui::Current().update(FRAME);
-    tGuiHoverCatcher::Current().update();
-    tGuiTreatCatcher::Current().update();
-    tGui::Current().render();
-    Flip(0);
-  };
-  frame();  // uploads the images before timing
-  const double time = seconds(FRAMES, frame);
+  bench::guiFrame();  // uploads the images before timing
+  const double time = seconds(FRAMES, bench::guiFrame);
   std::printf("  %-30s %.3f ms per frame\n", name, time * 1000);
   level->free();
   level->clear();

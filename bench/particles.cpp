@@ -7,12 +7,12 @@
 //   bench_particles [frames]
 //
 // Without a display, run it with SDL_VIDEODRIVER=dummy.
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/numeric.h"
 #include "core/screen.h"
 #include "platform/draw.h"
@@ -114,14 +114,6 @@ void drawDirectly(const std::vector<Draw>& draws, const TImagePtr& sprite) {
   }
 }
 
-template <typename Frame>
-double secondsPerFrame(int32_t frames, Frame frame) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int32_t i = 0; i < frames; ++i) frame();
-  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  return seconds.count() / frames;
-}
-
 // Prints the times of one effect; returns update and draw over the draws alone.
 double measure(const char* name, bool turning, int32_t frames, const TImagePtr& sprite) {
   SeedRnd(1);
@@ -148,10 +140,10 @@ double measure(const char* name, bool turning, int32_t frames, const TImagePtr& 
   // Alternating halves, so that a slow moment of the machine hits both.
   double particles = 0, direct = 0;
   for (int round = 0; round < 2; ++round) {
-    particles += secondsPerFrame(frames / 2, particleFrame) / 2;
-    direct += secondsPerFrame(frames / 2, directFrame) / 2;
+    particles += bench::seconds(frames / 2, particleFrame) / 2;
+    direct += bench::seconds(frames / 2, directFrame) / 2;
   }
-  const double update = secondsPerFrame(frames, [&] { manager.Update(FRAME); });
+  const double update = bench::seconds(frames, [&] { manager.Update(FRAME); });
   std::printf("%s, %d particles:\n", name, static_cast<int>(draws.size()));
   std::printf("  update and draw:       %.3f ms per frame\n", particles * 1000);
   std::printf("  the same draws alone:  %.3f ms per frame\n", direct * 1000);

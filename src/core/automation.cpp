@@ -68,7 +68,7 @@ void tAutomation::start() {
     _replay = TInputReplay::Load(_replayPath);
     if (_replay) {
       SetSystemInputEnabled(false);
-      _replay->feed(0);
+      feedReplay(0);
     }
   }
   if (!_shotDir.empty()) {
@@ -76,6 +76,14 @@ void tAutomation::start() {
       DebugLog("Can't create the screenshot folder \"" + _shotDir + "\"");
     SetPresentHook(&tAutomation::presented, this);
   }
+}
+
+void tAutomation::feedReplay(int32_t frame) {
+  const bool wasFinished = _replay->finished();
+  _replay->feed(frame);
+  // Marks where the recorded input ends, so a test can tell what the program
+  // did with the last of it from what came before.
+  if (!wasFinished && _replay->finished()) DebugLog("Replay finished at frame " + std::to_string(frame) + ".");
 }
 
 void tAutomation::presented(void* self) {
@@ -98,7 +106,7 @@ void tAutomation::writeShot(const TPixmap& pixels, int32_t frame) const {
 bool tAutomation::endFrame() {
   ++_frame;
   if (_recorder) _recorder->setFrame(_frame);
-  if (_replay) _replay->feed(_frame);
+  if (_replay) feedReplay(_frame);
   return _frameLimit > 0 && _frame >= _frameLimit;
 }
 

@@ -36,6 +36,8 @@ class tAutomation {
   int32_t frame() const { return _frame; }
 
  private:
+  // Posts the replayed input of `frame`, and says so once the last is posted.
+  void feedReplay(int32_t frame);
   // Keeps each finished frame (and writes those -shotevery asks for), so
   // that the last one can be written when the program ends.
   static void presented(void* self);

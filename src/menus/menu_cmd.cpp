@@ -6,6 +6,7 @@
 #include "core/numeric.h"
 #include "menus/menu.h"
 #include "menus/page_widget.h"
+#include "platform/log.h"
 #include "platform/process_wide.h"
 #include "resources/media_lookup.h"
 
@@ -75,6 +76,7 @@ int32_t tMenuCmd::GUIMSG_MOUSEDOWN(vandrell::GUIMSG_MOUSEDOWN& msg) {
 int32_t tMenuCmd::GUIMSG_KEYDOWN(vandrell::GUIMSG_KEYDOWN& msg) {
   if (!isShow() || msg.key() != KEY_ESCAPE || msg.checkOut().has_value()) return 0;
   msg.out(shared_from_this());
+  DebugLog(tMenu::Current().isShow() ? "Escape closes the in-game menu." : "Escape opens the in-game menu.");
   toggle();
   return 0;
 }

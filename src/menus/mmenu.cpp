@@ -59,6 +59,7 @@ void tMMenu::show() {
   _shown = 1;
   goHome();
   runHoverPass();
+  DebugLog("Main menu shown.");
 }
 
 void tMMenu::hide() {
@@ -83,7 +84,11 @@ void tMMenu::runHoverPass() {
 void tMMenu::logPage(const char* name) { DebugLog(std::string("Main menu page ") + name + "."); }
 
 int32_t tMMenu::GUIMSG_KEYDOWN(vandrell::GUIMSG_KEYDOWN& msg) {
-  if (!_shown || msg.key() != 27 || msg.checkOut().has_value()) return 0;
+  if (!_shown || msg.key() != 27) return 0;
+  // The widgets of the page shown had their turn first; one of them may have
+  // backed out already.
+  DebugLog("The main menu answers Escape.");
+  if (msg.checkOut().has_value()) return 0;
   msg.out(shared_from_this());
   go<M_MMENU_QUIT>();
   return 0;

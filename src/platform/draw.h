@@ -61,4 +61,11 @@ void DrawImageRect(const TImagePtr& image, float x, float y, float width, float 
 // stay transparent black. Null without a context or for an empty rectangle.
 TPixmapPtr GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height);
 
+// While counting is on, the time spent inside the drawing calls above and in
+// Cls and Flip adds up, so a benchmark can tell the engine's own work per
+// frame from the renderer's. Off, the calls cost nothing more.
+void CountDrawTime(bool on);
+// Seconds spent in drawing calls since counting was last switched on.
+double CountedDrawTime();
+
 }  // namespace vandrell

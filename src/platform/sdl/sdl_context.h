@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/window.h"
@@ -28,6 +29,19 @@ class TGraphics {
   ~TGraphics();
   // Destroys the renderer, and with it every texture made on it.
   void close();
+};
+
+// Adds the time until it ends to the counted drawing time (platform/draw.h)
+// while counting is on.
+class TDrawTimeScope {
+ public:
+  TDrawTimeScope();
+  ~TDrawTimeScope();
+  TDrawTimeScope(const TDrawTimeScope&) = delete;
+  TDrawTimeScope& operator=(const TDrawTimeScope&) = delete;
+
+ private:
+  uint64_t _start = 0;
 };
 
 // Starts SDL's video and event subsystems once; false (logged) on failure.

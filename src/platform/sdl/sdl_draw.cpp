@@ -21,6 +21,9 @@ struct Point {
   float x, y;
 };
 
+bool countDrawTime = false;
+uint64_t countedTicks = 0;
+
 int32_t blendMode() {
   const int32_t mode = TDrawState::Current().blend_mode;
   return mode >= MASKBLEND && mode <= SHADEBLEND ? mode : SOLIDBLEND;
@@ -180,6 +183,7 @@ void drawFrame(const TImagePtr& image, int32_t frame, float ax, float ay, float 
 }  // namespace
 
 void Plot(float x, float y) {
+  const TDrawTimeScope timed;
   TGraphics* g = target();
   if (!g || !setDrawColor(*g)) return;
   const TDrawState& s = TDrawState::Current();
@@ -188,6 +192,7 @@ void Plot(float x, float y) {
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, int32_t lastPixel) {
+  const TDrawTimeScope timed;
   TGraphics* g = target();
   if (!g || !setDrawColor(*g)) return;
   const TDrawState& s = TDrawState::Current();
@@ -198,6 +203,7 @@ void DrawLine(float x1, float y1, float x2, float y2, int32_t lastPixel) {
 }
 
 void DrawRect(float x, float y, float width, float height) {
+  const TDrawTimeScope timed;
   TGraphics* g = target();
   if (!g) return;
   const TDrawState& s = TDrawState::Current();
@@ -205,6 +211,7 @@ void DrawRect(float x, float y, float width, float height) {
 }
 
 void DrawText(const std::string& text, float x, float y) {
+  const TDrawTimeScope timed;
   const TImageFontPtr font = GetImageFont();
   const TDrawState& s = TDrawState::Current();
   float pen = 0.0f;
@@ -219,17 +226,32 @@ void DrawText(const std::string& text, float x, float y) {
 }
 
 void DrawImage(const TImagePtr& image, float x, float y, int32_t frame) {
+  const TDrawTimeScope timed;
   if (!image) return;
   drawFrame(image, frame, x, y, -image->handle_x, -image->handle_y, static_cast<float>(image->width),
             static_cast<float>(image->height));
 }
 
 void DrawImageRect(const TImagePtr& image, float x, float y, float width, float height, int32_t frame) {
+  const TDrawTimeScope timed;
   if (!image || image->width <= 0 || image->height <= 0) return;
   const float stretchX = width / static_cast<float>(image->width);
   const float stretchY = height / static_cast<float>(image->height);
   drawFrame(image, frame, x, y, -image->handle_x * stretchX, -image->handle_y * stretchY, width, height);
 }
+
+TDrawTimeScope::TDrawTimeScope() : _start(countDrawTime ? SDL_GetPerformanceCounter() : 0) {}
+
+TDrawTimeScope::~TDrawTimeScope() {
+  if (countDrawTime) countedTicks += SDL_GetPerformanceCounter() - _start;
+}
+
+void CountDrawTime(bool on) {
+  countDrawTime = on;
+  if (on) countedTicks = 0;
+}
+
+double CountedDrawTime() { return static_cast<double>(countedTicks) / static_cast<double>(SDL_GetPerformanceFrequency()); }
 
 TPixmapPtr GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
   TGraphics* g = CurrentGraphics().get();

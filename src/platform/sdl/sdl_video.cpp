@@ -268,6 +268,7 @@ int32_t DesktopHeight() {
 }
 
 void Flip(int32_t sync) {
+  const TDrawTimeScope timed;
   TGraphics* g = video().current.get();
   if (!g || !g->renderer) return;
   const bool wantSync = sync != 0;
@@ -285,6 +286,7 @@ void SetPresentHook(TPresentHook hook, void* context) {
 }
 
 void Cls() {
+  const TDrawTimeScope timed;
   TGraphics* g = video().current.get();
   if (!g || !g->renderer) return;
   VideoState& v = video();
