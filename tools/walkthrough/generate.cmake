@@ -49,8 +49,10 @@ function(read_records path out)
   set(${out} "${lines}" PARENT_SCOPE)
 endfunction()
 
-# Every pic of the location in FOLDER as "name|x|y|tag<sc>tag..." (x, y on the
-# screen).
+# Every pic of the location in FOLDER as "name|x|y|tag<sc>tag..." (x, y in the
+# level file's units). A pic is clicked where the hint points at it (its
+# parameters 28, 29), which lies on a visible part of it; a pic without a hint
+# point, at its centre (parameters 0, 1).
 function(location_pics folder out)
   read_records(${LOCATIONS}/${folder}/objects.cfg lines)
   list(LENGTH lines count)
@@ -69,6 +71,15 @@ function(location_pics folder out)
     string(REPLACE "," ";" params "${params}")
     list(GET params 0 x)
     list(GET params 1 y)
+    list(LENGTH params n)
+    if(n GREATER 29)
+      list(GET params 28 hint_x)
+      list(GET params 29 hint_y)
+      if(NOT (hint_x EQUAL 0 AND hint_y EQUAL 0))
+        set(x ${hint_x})
+        set(y ${hint_y})
+      endif()
+    endif()
     string(STRIP "${name}" name)
     string(REPLACE "," "<sc>" tags "${tags}")
     list(APPEND pics "${name}|${x}|${y}|${tags}")
