@@ -34,7 +34,8 @@ if(NOT result EQUAL 0)
 endif()
 
 # Title, intro and menu; the workshop half played, left through the in-game
-# menu (which saves it) and resumed from the main menu; the list found.
+# menu (which saves it) and resumed from the main menu; the list found; the
+# workshop left again and the extra level opened from the main menu.
 set(items "")
 foreach(item key watch spectacles oilcan hourglass cog screwdriver teacup quill scissors thimble mouse)
   list(APPEND items "M_PIC_CLICK: ${item}" "${item} (0)")
@@ -45,7 +46,8 @@ expect_lines(${LOG}
   "Level title loaded." "Level free." "Level intro loaded." "Level free." "Level menu loaded."
   "Profiles saved." "Level free." "Level workshop loaded." ${first_half}
   "Saved." "Level free." "Level menu loaded." "Level free." "Level workshop loaded." "Level workshop resumed."
-  ${second_half})
+  ${second_half}
+  "Saved." "Level free." "Level menu loaded." "Level free." "Level extra loaded.")
 
 # The player made in the main menu is in the first slot, and no level is
 # completed yet.
