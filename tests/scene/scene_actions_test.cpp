@@ -79,14 +79,7 @@ class SceneActionsTest : public SceneTest {
     level->locations[name] = made;
     return made;
   }
-  // Runs the script text as the command "script", as far as its first wait.
-  void run(const std::string& text) {
-    auto command = tCommand::Parse(text);
-    commands->remove("script");
-    commands->insert(command, "script");
-    command->start();
-    command->update(0.0f);
-  }
+  void run(const std::string& text) { RunScript(*commands, text); }
 
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};

@@ -28,6 +28,7 @@
 #include "scene/mission_property.h"
 #include "scene/pic.h"
 #include "scene/pic_property.h"
+#include "script/command.h"
 #include "support/temp_dir.h"
 
 namespace vandrell {
@@ -202,6 +203,16 @@ class tSceneWorld {
   tCurrentScope<tPicProperty> _property{std::make_shared<tPicProperty>()};
   tCurrentScope<tMissionProperty> _missionProperty{std::make_shared<tMissionProperty>()};
 };
+
+// Runs the script text as the command "script" of `commands`, as far as its
+// first wait; the command before it of that name goes.
+inline void RunScript(tGuiSet& commands, const std::string& text) {
+  auto command = tCommand::Parse(text);
+  commands.remove("script");
+  commands.insert(command, "script");
+  command->start();
+  command->update(0.0f);
+}
 
 // A scene in a GUI root of its own, stepped frame by frame.
 class SceneTest : public GuiTest {

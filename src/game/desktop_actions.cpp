@@ -1,0 +1,42 @@
+#include "game/desktop_actions.h"
+
+#include <string>
+
+#include "core/numeric.h"
+#include "core/screen.h"
+#include "core/settings.h"
+#include "platform/input.h"
+#include "platform/shell.h"
+#include "platform/stream.h"
+#include "resources/config.h"
+#include "resources/strings.h"
+#include "script/action_keywords.h"
+
+namespace vandrell {
+
+float tZebAction_pointerxy::exec() {
+  const tScreen& screen = tScreen::Current();
+  MoveMouse(trunci(screen.H2X(number(0))), trunci(screen.V2Y(number(1))));
+  return 0.0f;
+}
+
+float tZebAction_url::exec() {
+  tSettings::Current().minimize();
+  const std::string name = variable(0);
+  if (!name.empty()) {
+    OpenURL(tStrings::Current().get("url", name));
+  } else if (const TStreamPtr file = ReadFile("url")) {
+    tConfig links;
+    links.Load(file);
+    if (links.Contains("url", "game")) OpenURL(links.GetString("url", "game", ""));
+  }
+  return 0.0f;
+}
+
+void RegisterDesktopActions() {
+  tActionKeywords& keywords = tActionKeywords::Current();
+  VANDRELL_ACTION(keywords, tZebAction_pointerxy);
+  VANDRELL_ACTION(keywords, tZebAction_url);
+}
+
+}  // namespace vandrell
