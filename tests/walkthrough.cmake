@@ -76,7 +76,7 @@ endif()
 # Every thing on the lists of the later story levels can be found where the
 # walkthrough clicks: each level played directly, its first text answered.
 foreach(level study tower)
-  file(WRITE ${WORK}/${level}.plan "wait 150\nclick 40 540\ngroup ${level} 1\nwait 30\n")
+  file(WRITE ${WORK}/${level}.plan "wait 240\nclick 40 540\ngroup ${level} 1\nwait 30\n")
   play(${level} ${WORK}/${level}.plan -l ${level})
   found_lines(${level} found)
   expect_lines(${WORK}/${level}.log "Level ${level} loaded." ${found})
