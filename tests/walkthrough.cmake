@@ -1,32 +1,31 @@
 # The demo campaign played through the real program as a player would, from
-# the first start on an empty user folder: the input comes from walkthrough
-# plans that name the levels' own pics, so it follows their art.
+# the first start on an empty user folder to the extra level: one start of the
+# program a level, on one user folder. The input comes from walkthrough plans
+# that name the levels' own pics, so it follows their art.
 # Arguments: -DPROGRAM=... -DWORK=scratch folder -DDATA=test data folder
 #            -DLOCATIONS=the levels' folder -DGENERATOR=tools/walkthrough/generate.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 include(${CMAKE_CURRENT_LIST_DIR}/expect_lines.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/profiles.cmake)
+set(PLANS ${DATA}/walkthrough)
 
-# play(NAME PLAN ARGS...): writes the input of PLAN and runs the program on it
-# with the user folder ${WORK}/NAME/user/, the log ${WORK}/NAME.log and the
-# screenshot folder ${WORK}/NAME/shots, a little past the last input event so
-# that its effects are logged.
-function(play name plan)
+# play(NAME PLANS...): writes the input of the PLANS and runs the program on it
+# to the plans' end, with the user folder ${WORK}/user/, the log
+# ${WORK}/NAME.log and the screenshot folder ${WORK}/NAME.
+function(play name)
   set(input ${WORK}/${name}.txt)
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -DPLAN=${plan} -DLOCATIONS=${LOCATIONS} -DOUT=${input} -P ${GENERATOR}
+    COMMAND ${CMAKE_COMMAND} "-DPLAN=${ARGN}" -DLOCATIONS=${LOCATIONS} -DOUT=${input} -P ${GENERATOR}
     RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "${name}: the walkthrough input could not be written")
   endif()
-  file(STRINGS ${input} events REGEX "^[0-9]")
-  list(GET events -1 last)
-  string(REGEX MATCH "^[0-9]+" frames "${last}")
-  math(EXPR frames "${frames} + 60")
+  file(STRINGS ${input} end REGEX "^# end ")
+  string(REGEX MATCH "[0-9]+" frames "${end}")
   execute_process(
-    COMMAND ${PROGRAM} -headless -fixedtime -a 0 -user ${WORK}/${name}/user/ -log ${WORK}/${name}.log
-            -shot ${WORK}/${name}/shots -frames ${frames} -replay ${input} ${ARGN}
+    COMMAND ${PROGRAM} -headless -fixedtime -a 0 -user ${WORK}/user/ -log ${WORK}/${name}.log -shot ${WORK}/${name}
+            -frames ${frames} -replay ${input}
     RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "${name}: the program ended with ${result}")
@@ -51,33 +50,54 @@ function(found_lines level out)
   set(${out} "${lines}" PARENT_SCOPE)
 endfunction()
 
-# Title, intro and menu; the workshop half played, left through the in-game
-# menu (which saves it) and resumed from the main menu; the list found; the
-# workshop left again and the extra level opened from the main menu.
-play(campaign ${DATA}/walkthrough/campaign.plan)
+# expect_player(KEY VALUE...): the player in the first slot of the profiles
+# file has these values.
+function(expect_player)
+  read_profiles(${WORK}/user profiles)
+  set(pairs ${ARGN})
+  while(pairs)
+    list(POP_FRONT pairs key wanted)
+    profile_value("${profiles}" 1 ${key} value)
+    if(NOT value STREQUAL wanted)
+      message(FATAL_ERROR "the player's ${key} is \"${value}\", not \"${wanted}\":\n${profiles}")
+    endif()
+  endwhile()
+endfunction()
+
+# The first start: a new player; the workshop half played, left through the
+# in-game menu (which saves it), resumed from the main menu and finished; the
+# next level follows.
+play(workshop ${PLANS}/new_player.plan ${PLANS}/workshop.plan)
 found_lines(workshop first_half 1 6)
 found_lines(workshop second_half 7 12)
-expect_lines(${WORK}/campaign.log
+expect_lines(${WORK}/workshop.log
   "Level title loaded." "Level free." "Level intro loaded." "Level free." "Level menu loaded."
   "Profiles saved." "Level free." "Level workshop loaded." ${first_half}
   "Saved." "Level free." "Level menu loaded." "Level free." "Level workshop loaded." "Level workshop resumed."
-  ${second_half}
-  "Saved." "Level free." "Level menu loaded." "Level free." "Level extra loaded.")
+  ${second_half} "M_PIC_CLICK: drawerfront" "M_PIC_CLICK: bundle" "bundle (0)"
+  "Profiles saved." "Level free." "Level study loaded.")
+expect_player(name Ada progress 1)
 
-# The player made in the main menu is in the first slot, and no level is
-# completed yet.
-read_profiles(${WORK}/campaign/user profiles)
-profile_value("${profiles}" 1 name name)
-profile_value("${profiles}" 1 progress progress)
-if(NOT name STREQUAL "Ada" OR progress GREATER 0)
-  message(FATAL_ERROR "the profiles file lacks the player Ada without progress:\n${profiles}")
-endif()
+# Each later start goes on from the player's progress.
+play(study ${PLANS}/returning.plan ${PLANS}/study.plan)
+found_lines(study found)
+expect_lines(${WORK}/study.log
+  "Level title loaded." "Level intro loaded." "Level menu loaded." "Level free." "Level study loaded." ${found}
+  "M_PIC_CLICK: hutch" "M_PIC_CLICK: candle_star" "M_PIC_CLICK: letter" "letter (0)"
+  "Profiles saved." "Level free." "Level tower loaded.")
+expect_player(progress 2)
 
-# Every thing on the lists of the later story levels can be found where the
-# walkthrough clicks: each level played directly, its first text answered.
-foreach(level study tower)
-  file(WRITE ${WORK}/${level}.plan "wait 240\nclick 40 540\ngroup ${level} 1\nwait 30\n")
-  play(${level} ${WORK}/${level}.plan -l ${level})
-  found_lines(${level} found)
-  expect_lines(${WORK}/${level}.log "Level ${level} loaded." ${found})
-endforeach()
+# The last chapter, with the resist meter running while the wheels are set,
+# finishes the story: the main menu returns, the extra level opens.
+play(tower ${PLANS}/returning.plan ${PLANS}/tower.plan)
+found_lines(tower found)
+expect_lines(${WORK}/tower.log
+  "Level menu loaded." "Level free." "Level tower loaded." ${found}
+  "M_PIC_CLICK: spindle" "wheel (0)" "M_PIC_CLICK: gear_c"
+  "Profiles saved." "Level free." "Level menu loaded.")
+expect_player(progress 3 finish 1 finishCredits 1 uv_extra_open 1.00000000)
+
+play(extra ${PLANS}/returning.plan ${PLANS}/extra.plan)
+found_lines(extra found)
+expect_lines(${WORK}/extra.log "Level menu loaded." "Level free." "Level extra loaded." ${found}
+  "Level free." "Level menu loaded.")

@@ -1,7 +1,8 @@
 # Writes an input file for the program's -replay switch from a walkthrough
 # plan: a short list of steps that name things of the levels instead of screen
 # positions, so the walkthrough follows the levels when their art moves.
-# Arguments: -DPLAN=plan file -DLOCATIONS=the levels' folder -DOUT=input file
+# Arguments: -DPLAN=plan files (a list, played one after the other)
+#            -DLOCATIONS=the levels' folder -DOUT=input file
 #
 # A plan holds one step a line ("#" starts a comment). Frames are counted from
 # the first frame of the program; each step starts where the previous one ended.
@@ -32,7 +33,7 @@ set(gap 8)
 set(events "# frame id data mods x y\n# Written by tools/walkthrough/generate.cmake from ${PLAN}\n")
 
 function(fail what)
-  message(FATAL_ERROR "${PLAN}:${line_number}: ${what}")
+  message(FATAL_ERROR "${plan_file}:${line_number}: ${what}")
 endfunction()
 
 # The lines of a level file, blank ones kept; a ";" inside a line is kept as
@@ -136,9 +137,18 @@ macro(click_pic_record record)
   add_click("${px}" "${py} - ${SCENE_OFFSET}")
 endmacro()
 
-read_records(${PLAN} plan)
-set(line_number 0)
+set(plan "")
+foreach(plan_file IN LISTS PLAN)
+  read_records(${plan_file} lines)
+  # Each file's lines are counted from 1 again.
+  list(APPEND plan "<file>${plan_file}" "${lines}")
+endforeach()
 foreach(line IN LISTS plan)
+  if(line MATCHES "^<file>(.*)")
+    set(plan_file ${CMAKE_MATCH_1})
+    set(line_number 0)
+    continue()
+  endif()
   math(EXPR line_number "${line_number} + 1")
   string(REGEX REPLACE "#.*" "" line "${line}")
   string(STRIP "${line}" line)
@@ -224,4 +234,6 @@ foreach(line IN LISTS plan)
   endif()
 endforeach()
 
+# The last wait counts too: a test runs the program up to here.
+string(APPEND events "# end ${frame}\n")
 file(WRITE ${OUT} "${events}")
