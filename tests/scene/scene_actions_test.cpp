@@ -179,7 +179,7 @@ TEST_F(SceneActionsTest, PicValuesAreSetOnPicsAlone) {
                                                    "Command script: seta1 argument 1 '3' names no pic"}));
 }
 
-TEST_F(SceneActionsTest, StartUpBindsEveryFlowRowAndLeavesThePresentationRowsForLater) {
+TEST_F(SceneActionsTest, TheScriptAndSceneRegistrationsBindTheFlowAndMissionRowsAlone) {
   // The rows whose targets exist below the HUD and the menus.
   const std::set<std::string> bound = {
       "tZebAction_showmission", "tZebAction_hidemission", "tZebAction_enablemission",
