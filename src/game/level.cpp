@@ -11,7 +11,10 @@
 #include "scene/mission_property.h"
 #include "scene/pic_anim.h"
 #include "scene/pic_image.h"
+#include "scene/pic_label.h"
+#include "scene/pic_particle.h"
 #include "scene/pic_property.h"
+#include "scene/pic_text.h"
 #include "script/condition.h"
 #include "script/expr_book.h"
 #include "script/zeb_profile.h"
@@ -45,6 +48,14 @@ tPicPtr makePic(tPicKind kind) {
       return std::make_shared<tPicImage>();
     case tPicKind::ANIM:
       return std::make_shared<tPicAnim>();
+    case tPicKind::LABEL:
+      return std::make_shared<tPicLabel>();
+    case tPicKind::LEFT_TEXT:
+      return std::make_shared<tPicLeftText>();
+    case tPicKind::CENTER_TEXT:
+      return std::make_shared<tPicCenterText>();
+    case tPicKind::PARTICLE:
+      return std::make_shared<tPicParticle>();
     default:
       return nullptr;
   }

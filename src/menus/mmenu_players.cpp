@@ -5,6 +5,7 @@
 #include "menus/mmenu.h"
 #include "platform/text_stream.h"
 #include "resources/profile.h"
+#include "resources/strings.h"
 
 namespace vandrell {
 
@@ -113,6 +114,7 @@ tMMenuCreateTitle::tMMenuCreateTitle() : tMMenuLabelCreate(MMenuString("mmenuCre
 
 std::string tMMenuCreateInput::_name;
 int32_t tMMenuCreateInput::_edited = 0;
+int32_t tMMenuCreateInput::_suggested = 0;
 
 tMMenuCreateInput::tMMenuCreateInput() : tMMenuLabelCreate(_carriage, 400, 470) {}
 
@@ -121,6 +123,15 @@ void tMMenuCreateInput::_shown() { value(_name + _carriage); }
 int32_t tMMenuCreateInput::GUIMSG_KEYCHAR(vandrell::GUIMSG_KEYCHAR& msg) {
   if (!isVisible()) return 0;
   const int32_t character = msg.character();
+  if (_suggested && (character == BACKSPACE || accepts(character))) {
+    _name.clear();
+    _suggested = 0;
+    _edited = 1;
+    if (character == BACKSPACE) {
+      tMMenu::Current().refresh<M_MMENU_CREATE>();
+      return 0;
+    }
+  }
   if (character == BACKSPACE && !_name.empty()) {
     dropLastCharacter(_name);
   } else if (characterCount(_name) < MAX_LENGTH && accepts(character)) {
@@ -139,19 +150,31 @@ bool tMMenuCreateInput::accepts(int32_t character) const {
 }
 
 void tMMenuCreateInput::clear() {
-  _name.clear();
+  _name = suggestion();
+  _suggested = _name.empty() ? 0 : 1;
   _edited = 0;
+}
+
+std::string tMMenuCreateInput::suggestion() {
+  if (!tStrings::Current().contains("mmenuCreate", "suggestion")) return "";
+  const std::string word = MMenuString("mmenuCreate", "suggestion");
+  for (int32_t n = 1;; ++n) {
+    const std::string name = word + std::to_string(n);
+    if (!isTaken(name)) return name;
+  }
 }
 
 int32_t tMMenuCreateInput::isEmpty() { return _edited && _name.empty() ? 1 : 0; }
 
-int32_t tMMenuCreateInput::isDuplicated() {
-  if (_name.empty()) return 0;
-  const std::string lower = lowerCase(_name);
+int32_t tMMenuCreateInput::isDuplicated() { return isTaken(_name) ? 1 : 0; }
+
+bool tMMenuCreateInput::isTaken(const std::string& name) {
+  if (name.empty()) return false;
+  const std::string lower = lowerCase(name);
   for (int32_t slot = 1; slot <= 3; ++slot) {
-    if (lowerCase(tProfile::Current().getName(slot)) == lower) return 1;
+    if (lowerCase(tProfile::Current().getName(slot)) == lower) return true;
   }
-  return 0;
+  return false;
 }
 
 tMMenuCreateYes::tMMenuCreateYes() : tMMenuHrefCreate(MMenuString("mmenuCreate", "yes"), 370, 540) {

@@ -116,6 +116,8 @@ class tMMenuCreateInput : public tMMenuLabelCreate {
   void _shown() override;
   virtual int32_t GUIMSG_KEYCHAR(vandrell::GUIMSG_KEYCHAR& msg);
 
+  // Starts afresh with a suggested name, so a player with only a mouse can
+  // go on; the first letter typed (or Backspace) replaces the whole of it.
   static void clear();
   // UTF-8.
   static const std::string& name() { return _name; }
@@ -128,8 +130,14 @@ class tMMenuCreateInput : public tMMenuLabelCreate {
   // Whether the name may hold the character.
   bool accepts(int32_t character) const;
 
+  // The title's word for a player ("mmenuCreate"/"suggestion") with the
+  // first number no other player's name bears; "" when the title has none.
+  static std::string suggestion();
+  static bool isTaken(const std::string& name);
+
   static std::string _name;
   static int32_t _edited;
+  static int32_t _suggested;
 };
 
 // Enter confirms like a click, but only while the name is acceptable.

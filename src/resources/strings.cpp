@@ -24,6 +24,10 @@ std::string tStrings::get(const std::string& section, const std::string& key) co
   return _config.GetString(section, key, "(string)");
 }
 
+bool tStrings::contains(const std::string& section, const std::string& key) const {
+  return _config.Contains(section, key) != 0;
+}
+
 tStrings& tStrings::Current() { return tProcessWide<tStrings>::get(); }
 
 }  // namespace vandrell

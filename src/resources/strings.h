@@ -14,6 +14,7 @@ class tStrings {
   int32_t loadStrings();
   // "(string)" for a text the strings file lacks.
   std::string get(const std::string& section, const std::string& key) const;
+  bool contains(const std::string& section, const std::string& key) const;
 
   static tStrings& Current();
 

@@ -12,6 +12,9 @@
 #include "hud/unibutton.h"
 #include "scene/item_mission.h"
 #include "scene/pic_anim.h"
+#include "scene/pic_label.h"
+#include "scene/pic_particle.h"
+#include "scene/pic_text.h"
 #include "script/condition.h"
 #include "script/expr_book.h"
 #include "support/manual_time.h"
@@ -91,6 +94,17 @@ TEST_F(LevelTest, LocationsStackInTheirLayersUnderTheHudAndTheShade) {
   EXPECT_FALSE(locations.at("top")->isEnable());
   EXPECT_EQ(tAudio::Current().tracks(0), std::vector<std::string>{"theme"});
   EXPECT_EQ(world.problems(), std::vector<std::string>{});
+}
+
+TEST_F(LevelTest, WordAndParticlePicsAreMadeOfTheirKind) {
+  const auto level = load("kinds");
+  const tLocation& room = *level->locations().at("kinds");
+  EXPECT_EQ(ids(room.pics()), (std::vector<std::string>{"caption", "note", "banner"}));
+  EXPECT_TRUE(pic<tPicLabel>(*level, "caption")) << "a word list is made of label pics";
+  EXPECT_TRUE(pic<tPicLeftText>(*level, "note"));
+  EXPECT_TRUE(pic<tPicCenterText>(*level, "banner"));
+  EXPECT_EQ(ids(room.particles()), std::vector<std::string>{"sparks"});
+  EXPECT_TRUE(pic<tPicParticle>(*level, "sparks")) << "a particle pic without its file still takes its place";
 }
 
 TEST_F(LevelTest, PicsAreOfTheirKindInTheirLocationWithTheirCommandsAndMissions) {

@@ -44,9 +44,9 @@ TEST_F(MMenuPlayersTest, ANewPlayerIsTypedConfirmedAndStillThereAfterARestart) {
   EXPECT_EQ(widget<tMMenuSelect2>()->getValue(), "New player");
   click<tMMenuSelect2>();
   EXPECT_EQ(page(), "create");
-  EXPECT_EQ(input(), "_") << "an empty input shows only the caret";
+  EXPECT_EQ(input(), "Player1_") << "a suggested name, so a mouse alone can go on";
   EXPECT_FALSE(shows<tMMenuCreateEmpty>()) << "nothing typed yet is not a mistake";
-  EXPECT_FALSE(widget<tMMenuCreateYes>()->isEnable());
+  EXPECT_TRUE(widget<tMMenuCreateYes>()->isEnable());
 
   type(U"Zo\u00EB \u00C9lise.");
   EXPECT_EQ(input(), "Zo\xC3\xAB\xC3\x89lise_") << "accented letters count, blanks and dots do not";
@@ -106,7 +106,24 @@ TEST_F(MMenuPlayersTest, BackingOutOfTheCreationKeepsNoPlayer) {
   EXPECT_EQ(widget<tMMenuSelect1>()->getValue(), "New player");
 
   click<tMMenuSelect1>();
-  EXPECT_EQ(input(), "_") << "the page starts afresh";
+  EXPECT_EQ(input(), "Player1_") << "the page starts afresh";
+}
+
+TEST_F(MMenuPlayersTest, TheSuggestedNameIsFreeAndGivesWayToTheFirstKey) {
+  addPlayer(1, "player1");
+  profile().saveProfile();
+  showSelection();
+  click<tMMenuSelect2>();
+  EXPECT_EQ(input(), "Player2_") << "no player's name, whatever the letter case";
+  type({static_cast<char32_t>(BACKSPACE)});
+  EXPECT_EQ(input(), "_") << "Backspace takes the whole suggestion";
+  EXPECT_TRUE(shows<tMMenuCreateEmpty>());
+
+  press(ESCAPE);
+  click<tMMenuSelect2>();
+  click<tMMenuCreateYes>();
+  EXPECT_EQ(page(), "main");
+  EXPECT_EQ(savedNames(), (std::vector<std::string>{"player1", "Player2", ""}));
 }
 
 TEST_F(MMenuPlayersTest, ChoosingAPlayerPlaysAsThem) {
