@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/stream.h"
 #include "resources/config.h"
+#include "resources/media_lookup.h"
 #include "resources/strings.h"
 #include "script/action_keywords.h"
 
@@ -24,8 +25,13 @@ float tZebAction_url::exec() {
   tSettings::Current().minimize();
   const std::string name = variable(0);
   if (!name.empty()) {
-    OpenURL(tStrings::Current().get("url", name));
-  } else if (const TStreamPtr file = ReadFile("url")) {
+    // A placeholder is no address to send a browser to.
+    if (tStrings::Current().contains("url", name)) {
+      OpenURL(tStrings::Current().get("url", name));
+    } else {
+      reportOnce("no link \"" + name + "\" in the strings");
+    }
+  } else if (const TStreamPtr file = ReadFile(tFile::Current().root() + "url")) {
     tConfig links;
     links.Load(file);
     if (links.Contains("url", "game")) OpenURL(links.GetString("url", "game", ""));

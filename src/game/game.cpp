@@ -15,7 +15,6 @@
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/log.h"
-#include "platform/process.h"
 #include "platform/process_wide.h"
 #include "platform/shell.h"
 #include "platform/stream.h"
@@ -337,7 +336,7 @@ int32_t tGame::M_APP_RESUME(vandrell::M_APP_RESUME&) {
 
 int32_t tGame::M_APP_TERMINATE(vandrell::M_APP_TERMINATE&) {
   send(vandrell::M_GAME_SAVE{});
-  if (const TStreamPtr file = ReadFile(AppDir() + "/url")) {
+  if (const TStreamPtr file = ReadFile(tFile::Current().root() + "url")) {
     tConfig url;
     url.Load(file);
     if (url.Contains("url", "survey")) OpenURL(url.GetString("url", "survey", ""));

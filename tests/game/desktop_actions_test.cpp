@@ -72,6 +72,13 @@ TEST_F(DesktopActionsTest, TheLinkFileGivesTheGameLinkAndWithoutItTheWindowOnlyM
   EXPECT_EQ(opened(), std::vector<std::string>{"https://example.org/game"});
 }
 
+TEST_F(DesktopActionsTest, ANamedLinkComesFromTheStringsAndAnUnknownNameOpensNothing) {
+  run("url=nowhere");
+  EXPECT_EQ(app->minimized, 1);
+  EXPECT_TRUE(opened().empty()) << "the strings' placeholder is no address";
+  EXPECT_TRUE(log.contains("nowhere"));
+}
+
 TEST_F(DesktopActionsTest, ThePointerGoesToTheDesignPointInWindowPixels) {
   ScreenScope screen{0.5f, 0.75f, 10.0f, 20.0f};
   run("pointerxy=101,41");
