@@ -76,7 +76,7 @@ expect_lines(${WORK}/workshop.log
   "Saved." "Level free." "Level menu loaded." "Level free." "Level workshop loaded." "Level workshop resumed."
   ${second_half} "M_PIC_CLICK: drawerfront" "M_PIC_CLICK: bundle" "bundle (0)"
   "Profiles saved." "Level free." "Level study loaded.")
-expect_player(name Ada progress 1)
+expect_player(name Player1 progress 1)
 
 # Each later start goes on from the player's progress.
 play(study ${PLANS}/returning.plan ${PLANS}/study.plan)
