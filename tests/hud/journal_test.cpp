@@ -81,6 +81,17 @@ TEST_F(JournalTest, TheButtonOpensItOnTheNewestPageAndTheArrowsPage) {
   EXPECT_TRUE(tSosCmd::Current().isEnable());
 }
 
+TEST_F(JournalTest, ReadingHoldsTheSceneAndItsSoundsStillUntilItCloses) {
+  threePages();
+  step(0.0f);
+  press(1, BUTTON_H, BUTTON_V);
+  EXPECT_EQ(level->pausedBy, &journal()) << "the locations and their timed commands wait";
+  EXPECT_TRUE(tAudio::Current().isPauseSound());
+  press(1, BUTTON_H, BUTTON_V);
+  EXPECT_EQ(level->pausedBy, nullptr);
+  EXPECT_FALSE(tAudio::Current().isPauseSound());
+}
+
 TEST_F(JournalTest, PagesSurviveASaveButNotAGapInTheKeys) {
   threePages();
   tConfig saved;

@@ -42,7 +42,8 @@ namespace vandrell {
 
 class tHudLevel : public tGuiSet {
   VANDRELL_GUI_HOOKS(tHudLevel, tGuiSet, &tHudLevel::M_MESSAGE_FIND, &tHudLevel::M_COMMAND_NEXTCALL,
-                     &tHudLevel::M_SOS, &tHudLevel::M_TXT_ISSHOW)
+                     &tHudLevel::M_SOS, &tHudLevel::M_TXT_ISSHOW, &tHudLevel::M_LOCATION_PAUSE,
+                     &tHudLevel::M_LOCATION_PAUSEOFF)
 
  public:
   virtual int32_t M_MESSAGE_FIND(vandrell::M_MESSAGE_FIND& msg) {
@@ -63,6 +64,15 @@ class tHudLevel : public tGuiSet {
     return 0;
   }
 
+  virtual int32_t M_LOCATION_PAUSE(vandrell::M_LOCATION_PAUSE& msg) {
+    pausedBy = msg.input();
+    return 0;
+  }
+  virtual int32_t M_LOCATION_PAUSEOFF(vandrell::M_LOCATION_PAUSEOFF& msg) {
+    if (pausedBy == msg.input()) pausedBy = nullptr;
+    return 0;
+  }
+
   std::vector<std::string> takeCommands() { return std::exchange(commands, {}); }
 
   std::map<std::string, tMessagePtr> messages;
@@ -70,6 +80,8 @@ class tHudLevel : public tGuiSet {
   // What the level would point a hint at, and the text it has on screen.
   std::shared_ptr<tPic> hintTarget;
   std::shared_ptr<tTxt> shownText;
+  // Who holds the scene's locations (and so their timed commands) still.
+  tPauseOwner pausedBy = nullptr;
 };
 
 class tShoutLog : public tAudio {
