@@ -4,15 +4,18 @@
 # that name the levels' own pics, so it follows their art.
 # Arguments: -DPROGRAM=... -DWORK=scratch folder -DDATA=test data folder
 #            -DLOCATIONS=the levels' folder -DGENERATOR=tools/walkthrough/generate.cmake
+#            -DCOMPARE=the compare_images program
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 include(${CMAKE_CURRENT_LIST_DIR}/expect_lines.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/profiles.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/compare_shots.cmake)
 set(PLANS ${DATA}/walkthrough)
 
 # play(NAME PLANS...): writes the input of the PLANS and runs the program on it
 # to the plans' end, with the user folder ${WORK}/user/, the log
-# ${WORK}/NAME.log and the screenshot folder ${WORK}/NAME.
+# ${WORK}/NAME.log and the screenshot folder ${WORK}/NAME, which holds the
+# last frame, numbered NAME_last.
 function(play name)
   set(input ${WORK}/${name}.txt)
   execute_process(
@@ -30,6 +33,8 @@ function(play name)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "${name}: the program ended with ${result}")
   endif()
+  math(EXPR last "${frames} - 1")
+  set(${name}_last ${last} PARENT_SCOPE)
 endfunction()
 
 # found_lines(LEVEL OUT [FIRST LAST]): the log lines of finding the things of
@@ -77,6 +82,8 @@ expect_lines(${WORK}/workshop.log
   ${second_half} "M_PIC_CLICK: drawerfront" "M_PIC_CLICK: bundle" "bundle (0)"
   "Profiles saved." "Level free." "Level study loaded.")
 expect_player(name Player1 progress 1)
+# The next chapter on screen: its word list in the panel.
+compare_shots(workshop ${workshop_last} walkthrough_study_list 100 485 560 80)
 
 # Each later start goes on from the player's progress.
 play(study ${PLANS}/returning.plan ${PLANS}/study.plan)
@@ -96,6 +103,8 @@ expect_lines(${WORK}/tower.log
   "M_PIC_CLICK: spindle" "wheel (0)" "M_PIC_CLICK: gear_c"
   "Profiles saved." "Level free." "Level menu loaded.")
 expect_player(progress 3 finish 1 finishCredits 1 uv_extra_open 1.00000000)
+# The finished player's main page: chapters instead of the story, a new extra.
+compare_shots(tower ${tower_last} walkthrough_finished_menu 290 380 220 180)
 
 play(extra ${PLANS}/returning.plan ${PLANS}/extra.plan)
 found_lines(extra found)
