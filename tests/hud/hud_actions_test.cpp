@@ -7,6 +7,7 @@
 #include "play_hud_test_support.h"
 #include "script/action_keywords.h"
 #include "script/command.h"
+#include "support/run_script.h"
 
 namespace vandrell {
 
@@ -21,14 +22,7 @@ class HudActionsTest : public PlayHudTest {
     page("hurry", "Before the candle burns down");
   }
 
-  // Runs the script text as the command "script", as far as its first wait.
-  void script(const std::string& text) {
-    auto command = tCommand::Parse(text);
-    commands->remove("script");
-    commands->insert(command, "script");
-    command->start();
-    command->update(0.0f);
-  }
+  void script(const std::string& text) { RunScript(*commands, text); }
 
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
   std::shared_ptr<tGuiSet> commands = std::make_shared<tGuiSet>();

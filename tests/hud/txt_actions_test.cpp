@@ -16,6 +16,7 @@
 #include "scene/pic_label.h"
 #include "script/action_keywords.h"
 #include "script/command.h"
+#include "support/run_script.h"
 #include "script/expr_value.h"
 #include "support/block_font.h"
 
@@ -64,14 +65,7 @@ class TxtActionsTest : public PlayHudTest {
     return txt;
   }
 
-  // Runs the script text as the command "script", as far as its first wait.
-  void run(const std::string& text) {
-    auto command = tCommand::Parse(text);
-    commands->remove("script");
-    commands->insert(command, "script");
-    command->start();
-    command->update(0.0f);
-  }
+  void run(const std::string& text) { RunScript(*commands, text); }
 
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};
   tCurrentScope<tTxtArt> txtArt{std::make_shared<tTxtArt>()};

@@ -12,6 +12,7 @@
 #include "scene_test_support.h"
 #include "script/action_keywords.h"
 #include "script/command.h"
+#include "support/run_script.h"
 #include "script/zeb_script_scope.h"
 #include "support/log_capture.h"
 
@@ -49,14 +50,7 @@ class ItemMissionActionsTest : public SceneTest {
     index->missions[name] = made;
     return made;
   }
-  // Runs the script text as the command "script", as far as its first wait.
-  void run(const std::string& text) {
-    auto command = tCommand::Parse(text);
-    commands->remove("script");
-    commands->insert(command, "script");
-    command->start();
-    command->update(0.0f);
-  }
+  void run(const std::string& text) { RunScript(*commands, text); }
 
   ZebScriptScope script;
   tCurrentScope<tActionKeywords> keywords{std::make_shared<tActionKeywords>()};

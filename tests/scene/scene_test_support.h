@@ -17,6 +17,7 @@
 #include "gui/gui.h"
 #include "gui/gui_test_support.h"
 #include "gui/hover_catchers.h"
+#include "support/run_script.h"
 #include "gui/visual_test_support.h"
 #include "platform/filesystem.h"
 #include "platform/pixmap.h"
@@ -203,16 +204,6 @@ class tSceneWorld {
   tCurrentScope<tPicProperty> _property{std::make_shared<tPicProperty>()};
   tCurrentScope<tMissionProperty> _missionProperty{std::make_shared<tMissionProperty>()};
 };
-
-// Runs the script text as the command "script" of `commands`, as far as its
-// first wait; the command before it of that name goes.
-inline void RunScript(tGuiSet& commands, const std::string& text) {
-  auto command = tCommand::Parse(text);
-  commands.remove("script");
-  commands.insert(command, "script");
-  command->start();
-  command->update(0.0f);
-}
 
 // A scene in a GUI root of its own, stepped frame by frame.
 class SceneTest : public GuiTest {
