@@ -94,17 +94,37 @@ expect_lines(${WORK}/study.log
   "Profiles saved." "Level free." "Level tower loaded.")
 expect_player(progress 2)
 
-# The last chapter, with the resist meter running while the wheels are set,
-# finishes the story: the main menu returns, the extra level opens.
+# The second chapter's end, with the resist meter running while the wheels are set; the
+# third chapter follows.
 play(tower ${PLANS}/returning.plan ${PLANS}/tower.plan)
 found_lines(tower found)
 expect_lines(${WORK}/tower.log
   "Level menu loaded." "Level free." "Level tower loaded." ${found}
   "M_PIC_CLICK: spindle" "wheel (0)" "M_PIC_CLICK: gear_c"
+  "Profiles saved." "Level free." "Level lodge loaded.")
+expect_player(progress 3)
+
+# The third chapter: the lodge's picture box slid whole, its key; then the loft.
+play(lodge ${PLANS}/returning.plan ${PLANS}/lodge.plan)
+found_lines(lodge found)
+expect_lines(${WORK}/lodge.log
+  "Level menu loaded." "Level free." "Level lodge loaded." ${found}
+  "M_PIC_CLICK: boxlid" "M_PIC_CLICK: tile8" "M_PIC_CLICK: tile8" "M_PIC_CLICK: gatekey" "gatekey (0)"
+  "Profiles saved." "Level free." "Level loft loaded.")
+expect_player(progress 4)
+
+# The last scene: the eyepiece put together from the tube and the lens finishes the story:
+# the main menu returns, the extra level opens.
+play(loft ${PLANS}/returning.plan ${PLANS}/loft.plan)
+found_lines(loft found)
+expect_lines(${WORK}/loft.log
+  "Level menu loaded." "Level free." "Level loft loaded." ${found}
+  "M_PIC_CLICK: vise" "M_PIC_CLICK: clamp" "eyetube (0)" "M_PIC_CLICK: tubeheld" "eyelens (0)"
+  "M_PIC_CLICK: eyepiece" "eyepiece (0)"
   "Profiles saved." "Level free." "Level menu loaded.")
-expect_player(progress 3 finish 1 finishCredits 1 uv_extra_open 1.00000000)
+expect_player(progress 5 finish 1 finishCredits 1 uv_extra_open 1.00000000)
 # The finished player's main page: chapters instead of the story, a new extra.
-compare_shots(tower ${tower_last} walkthrough_finished_menu 290 380 220 180)
+compare_shots(loft ${loft_last} walkthrough_finished_menu 290 380 220 180)
 
 play(extra ${PLANS}/returning.plan ${PLANS}/extra.plan)
 found_lines(extra found)
