@@ -496,7 +496,7 @@ tFindability::tSummary tFindability::Summarise(const std::vector<tThing>& things
   for (const tThing& thing : things) {
     percents.push_back(thing.visiblePercent());
     if (thing.visiblePercent() < WHOLE_VISIBLE) summary.partlyCovered += 1.0f;
-    if (thing.contrast < LOW_CONTRAST) summary.lowContrast += 1.0f;
+    if (thing.visible > 0.0f && thing.contrast < LOW_CONTRAST) summary.lowContrast += 1.0f;
   }
   std::sort(percents.begin(), percents.end());
   const size_t n = percents.size();

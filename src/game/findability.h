@@ -106,7 +106,8 @@ class tFindability {
   struct tSummary {
     int32_t count = 0;
     float medianVisible = 0.0f;
-    // Shares of the things, 0 to 1.
+    // Shares of the things, 0 to 1: those that show less than the whole of
+    // themselves, and those that show with a low contrast.
     float partlyCovered = 0.0f;
     float lowContrast = 0.0f;
   };
