@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <string_view>
 
 #include "audio/audio.h"
@@ -99,6 +98,10 @@ void tLevelCheck::checkCampaign() {
     add(ERROR, tFile::LEVEL_PATH + std::string("campaign.cfg"), "no campaign file");
     return;
   }
+  for (const std::string& path : CampaignLevels()) check(path);
+}
+
+std::vector<std::string> tLevelCheck::CampaignLevels() {
   tCampaign campaign;
   {
     tLogCollector log;
@@ -106,12 +109,13 @@ void tLevelCheck::checkCampaign() {
   }
   std::vector<std::string> sections = {"title", "intro", "menu", "extra"};
   for (int32_t n = 0; campaign.contains(std::to_string(n), ""); ++n) sections.push_back(std::to_string(n));
-  std::set<std::string> done;
+  std::vector<std::string> levels;
   for (const std::string& section : sections) {
     if (!campaign.contains(section, "path")) continue;
     const std::string path = campaign.get(section, "path");
-    if (done.insert(path).second) check(path);
+    if (std::find(levels.begin(), levels.end(), path) == levels.end()) levels.push_back(path);
   }
+  return levels;
 }
 
 void tLevelCheck::checkLevel(const tLevel& level) {
