@@ -15,7 +15,6 @@
 
 #include "audio/audio.h"
 #include "bench_support.h"
-#include "core/screen.h"
 #include "game/level_check.h"
 #include "game/scripting.h"
 #include "platform/filesystem.h"
@@ -42,14 +41,8 @@ int main(int argc, char** argv) {
   }
   const tCurrentScope<tFile> media(std::make_shared<tFile>(root));
   StartScripting();
-  SetGraphicsDriver(GFXDRIVER_SOFTWARE);
-  TGraphicsPtr graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
-  if (!graphics) {
-    std::fprintf(stderr, "no graphics context\n");
-    return 1;
-  }
-  SetGraphics(graphics);
-  tScreen::Create(1.0f, 1.0f, 0.0f, 0.0f)->Setup();
+  const TGraphicsPtr graphics = bench::softwareScreen(WIDTH, HEIGHT);
+  if (!graphics) return 1;
 
   std::printf("levelcheck of the demo campaign, %d rounds, per level:\n", rounds);
   double slowest = 0.0;
