@@ -271,25 +271,27 @@ void tLevelCheck::checkWords(const tLevel& level) {
     for (const auto& pic : words) {
       const tRect rect = pic->visual().rect();
       const std::string& place = placeOf(level.picPlaces(), pic->id());
-      // Neighbours in its row bound its slot halfway to them; the screen's
-      // edges bound it where it has none.
-      float left = 0.0f, right = SCREEN_WIDTH;
+      // Its slot is as wide as the step to its nearest neighbour in its row
+      // (a pic whose position lies level with its words; the screen without
+      // one), placed about its position as its hotspot is placed in it.
+      const tGuiImage& visual = pic->visual();
+      float step = SCREEN_WIDTH;
       std::string runsOver;
       for (const auto& other : words) {
-        if (other == pic) continue;
-        const tRect o = other->visual().rect();
-        if (overlap(rect, o) && runsOver.empty()) runsOver = other->id();
-        if (o.y >= rect.yTo() || rect.y >= o.yTo()) continue;
-        const float middle = (pic->visual().h() + other->visual().h()) / 2.0f;
-        if (other->visual().h() < pic->visual().h()) left = std::max(left, middle);
-        if (other->visual().h() > pic->visual().h()) right = std::min(right, middle);
+        const tGuiImage& neighbour = other->visual();
+        const float apart = std::abs(neighbour.h() - visual.h());
+        if (other == pic || neighbour.v() < rect.y || neighbour.v() >= rect.yTo() || apart < 1.0f) continue;
+        step = std::min(step, apart);
+        if (overlap(rect, neighbour.rect()) && runsOver.empty()) runsOver = other->id();
       }
+      const float left = step < SCREEN_WIDTH ? visual.h() - visual.hHotspot() * step : 0.0f;
+      const float right = left + step;
       if (const auto* text = dynamic_cast<const tPicText*>(pic.get())) {
         checkText(level, *text);
         if (!runsOver.empty()) add(WARNING, place, "the text " + pic->id() + " runs over " + runsOver);
       } else if (rect.x < left - 0.5f || rect.xTo() > right + 0.5f) {
         add(WARNING, place, "the label " + pic->id() + " is " + units(rect.w) + " units wide but its slot is " +
-                                units(right - left) + (runsOver.empty() ? "" : ": it runs over " + runsOver));
+                                units(step) + (runsOver.empty() ? "" : ": it runs over " + runsOver));
       }
     }
   }
