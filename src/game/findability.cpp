@@ -352,6 +352,12 @@ class tMeasure {
   tFindability::tMask own(tGuiImage& visual, const tBox& drawn) const;
   // Where the thing makes at least half the difference to the scene.
   tFindability::tMask shows(tGuiImage& visual, const tBox& drawn) const;
+  // The objects above the thing's visual that may take clicks in `box`, in
+  // the order clicks meet them.
+  static std::vector<tHitTest> above(const tHoverList& hovers, const tGuiImage& visual, const tBox& box);
+  // The distance from the point (h, v) to the nearest clickable pixel, -1
+  // without one.
+  static float hintMiss(const tFindability::tMask& clickable, float h, float v);
 
   const tSceneScope& _scene;
   tBox _screen;
@@ -398,17 +404,8 @@ tFindability::tMask tMeasure::shows(tGuiImage& visual, const tBox& drawn) const 
   return mask;
 }
 
-tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers, const tFindability::tMask& panel,
-                                       const tBox& menu) {
-  const tShowScope shown(pic);
-  tGuiImage& visual = pic.visual();
-  const tBox drawn = tBox::Around(visual.footprint().GetProfile());
-  const tFindability::tMask ownPixels = own(visual, drawn);
-  const tFindability::tMask showing = shows(visual, drawn);
-
-  // The objects above the thing that may take its clicks.
-  const tHitTest hit(visual);
-  std::vector<tHitTest> above;
+std::vector<tHitTest> tMeasure::above(const tHoverList& hovers, const tGuiImage& visual, const tBox& box) {
+  std::vector<tHitTest> tests;
   bool passed = false;
   for (const auto& ref : hovers) {
     const auto object = ref.lock();
@@ -417,26 +414,53 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
       passed = true;
     } else if (passed && object->keepsTreat()) {
       tHitTest test(*object);
-      if (!test.bounds().meet(drawn.join(hit.bounds())).empty()) above.push_back(std::move(test));
+      if (!test.bounds().meet(box).empty()) tests.push_back(std::move(test));
     }
   }
+  return tests;
+}
+
+float tMeasure::hintMiss(const tFindability::tMask& clickable, float h, float v) {
+  float nearest = std::numeric_limits<float>::max();
+  for (int32_t y = clickable.y; y < clickable.y + clickable.h; ++y) {
+    for (int32_t x = clickable.x; x < clickable.x + clickable.w; ++x) {
+      if (!clickable.at(x, y)) continue;
+      // From the point to the pixel's square, in design units.
+      const auto left = static_cast<float>(x), top = static_cast<float>(y);
+      const float dh = std::max({0.0f, X2H(left) - h, h - X2H(left + 1.0f)});
+      const float dv = std::max({0.0f, Y2V(top) - v, v - Y2V(top + 1.0f)});
+      nearest = std::min(nearest, std::hypot(dh, dv));
+    }
+  }
+  return nearest == std::numeric_limits<float>::max() ? -1.0f : nearest;
+}
+
+tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers, const tFindability::tMask& panel,
+                                       const tBox& menu) {
+  const tShowScope shown(pic);
+  tGuiImage& visual = pic.visual();
+  const tBox drawn = tBox::Around(visual.footprint().GetProfile());
+  const tFindability::tMask ownPixels = own(visual, drawn);
+  const tFindability::tMask showing = shows(visual, drawn);
+  const tHitTest hit(visual);
+  const tBox area = drawn.join(hit.bounds()).meet(_screen);
+  const std::vector<tHitTest> takers = above(hovers, visual, area);
 
   tFindability::tThing thing;
   thing.name = pic.id();
   thing.hidden = !shown.wasShown();
   const float unit = 1.0f / (aspectw() * aspecth());
-  const tBox area = drawn.join(hit.bounds()).meet(_screen);
   thing.region = maskOver(area);
   tFindability::tMask clickable = maskOver(area);
-  std::map<std::string, int32_t> takers;
+  std::map<std::string, int32_t> taken;
   for (int32_t y = area.y0; y < area.y1; ++y) {
     for (int32_t x = area.x0; x < area.x1; ++x) {
       const bool seen = showing.at(x, y) && ownPixels.at(x, y);
       if (seen) setBit(thing.region, x, y);
       if (!hit.hits(x, y)) continue;
-      const auto taker = std::find_if(above.rbegin(), above.rend(), [&](const tHitTest& o) { return o.hovers(x, y); });
-      if (taker != above.rend()) {
-        if (seen) ++takers[taker->object().id()];
+      const auto taker = std::find_if(takers.rbegin(), takers.rend(), [&](const tHitTest& o) { return o.hovers(x, y); });
+      if (taker != takers.rend()) {
+        if (seen) ++taken[taker->object().id()];
       } else if (seen) {
         setBit(clickable, x, y);
         thing.clickable += unit;
@@ -444,6 +468,11 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
         thing.clickBeside += unit;
       }
     }
+  }
+  if (!taken.empty() && thing.clickable == 0.0f) {
+    thing.clickTaker =
+        std::max_element(taken.begin(), taken.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
   }
   for (int32_t y = drawn.y0; y < drawn.y1; ++y) {
     for (int32_t x = drawn.x0; x < drawn.x1; ++x) {
@@ -455,11 +484,6 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
       if (menu.contains(x, y)) thing.underMenu += unit;
     }
   }
-  if (!takers.empty() && thing.clickable == 0.0f) {
-    thing.clickTaker = std::max_element(takers.begin(), takers.end(), [](const auto& a, const auto& b) {
-                         return a.second < b.second;
-                       })->first;
-  }
   const tBox around = area.grown(BAND).meet(_screen);
   SetViewport(around.x0, around.y0, around.w(), around.h());
   _scene.draw();
@@ -470,17 +494,7 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
   thing.hintV = pic.zeb_property_ysos() + static_cast<float>(offsets.offsetY());
   thing.hintX = H2X(thing.hintH);
   thing.hintY = V2Y(thing.hintV);
-  float nearest = std::numeric_limits<float>::max();
-  for (int32_t y = clickable.y; y < clickable.y + clickable.h; ++y) {
-    for (int32_t x = clickable.x; x < clickable.x + clickable.w; ++x) {
-      if (!clickable.at(x, y)) continue;
-      // The pixel's square, in design units.
-      const float dh = std::max({0.0f, X2H(static_cast<float>(x)) - thing.hintH, thing.hintH - X2H(static_cast<float>(x + 1))});
-      const float dv = std::max({0.0f, Y2V(static_cast<float>(y)) - thing.hintV, thing.hintV - Y2V(static_cast<float>(y + 1))});
-      nearest = std::min(nearest, std::hypot(dh, dv));
-    }
-  }
-  if (nearest != std::numeric_limits<float>::max()) thing.hintMiss = nearest;
+  thing.hintMiss = hintMiss(clickable, thing.hintH, thing.hintV);
   return thing;
 }
 
