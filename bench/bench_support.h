@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/screen.h"
 #include "gui/gui.h"
 #include "gui/hover_catchers.h"
 #include "platform/window.h"
@@ -31,6 +32,21 @@ inline int64_t residentBytes() {
   const int read = std::fscanf(statm, "%ld %ld", &size, &resident);
   std::fclose(statm);
   return read == 2 ? static_cast<int64_t>(resident) * 4096 : 0;
+}
+
+// A window of `width` x `height` pixels on the software back end, made
+// current, with one design unit to a pixel; null, said on standard error,
+// when there is none.
+inline TGraphicsPtr softwareScreen(int32_t width, int32_t height) {
+  SetGraphicsDriver(GFXDRIVER_SOFTWARE);
+  TGraphicsPtr graphics = CreateGraphics(width, height, 0, 0, 2);
+  if (!graphics) {
+    std::fprintf(stderr, "no graphics context\n");
+    return nullptr;
+  }
+  SetGraphics(graphics);
+  tScreen::Create(1.0f, 1.0f, 0.0f, 0.0f)->Setup();
+  return graphics;
 }
 
 // One frame of the GUI root: the update with the hover and treat passes, then

@@ -22,7 +22,6 @@
 
 #include "audio/audio.h"
 #include "bench_support.h"
-#include "core/screen.h"
 #include "game/level.h"
 #include "game/loading.h"
 #include "game/scripting.h"
@@ -116,14 +115,8 @@ int main(int argc, char** argv) {
   }
   StartScripting();
   const tCurrentScope<tAudio> audio(std::make_shared<tAudio>());
-  SetGraphicsDriver(GFXDRIVER_SOFTWARE);
-  TGraphicsPtr graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
-  if (!graphics) {
-    std::fprintf(stderr, "no graphics context\n");
-    return 1;
-  }
-  SetGraphics(graphics);
-  tScreen::Create(1.0f, 1.0f, 0.0f, 0.0f)->Setup();
+  const TGraphicsPtr graphics = bench::softwareScreen(WIDTH, HEIGHT);
+  if (!graphics) return 1;
 
   const std::set<std::string> pictures = picturesOf(path);
   const double load = seconds(loads, [&] { loadAndClear(path); });

@@ -14,7 +14,6 @@
 
 #include "bench_support.h"
 #include "core/numeric.h"
-#include "core/screen.h"
 #include "platform/draw.h"
 #include "platform/image.h"
 #include "platform/random.h"
@@ -155,14 +154,8 @@ double measure(const char* name, bool turning, int32_t frames, const TImagePtr& 
 
 int main(int argc, char** argv) {
   const int32_t frames = argc > 1 ? std::max(2, std::atoi(argv[1])) : 120;
-  SetGraphicsDriver(GFXDRIVER_SOFTWARE);
-  TGraphicsPtr graphics = CreateGraphics(WIDTH, HEIGHT, 0, 0, 2);
-  if (!graphics) {
-    std::fprintf(stderr, "no graphics context\n");
-    return 1;
-  }
-  SetGraphics(graphics);
-  tScreen::Create(1.0f, 1.0f, 0.0f, 0.0f)->Setup();
+  const TGraphicsPtr graphics = bench::softwareScreen(WIDTH, HEIGHT);
+  if (!graphics) return 1;
   const TImagePtr sprite = softDisc(16);
   std::printf("back end %s, %d frames\n", GraphicsDriverName().c_str(), frames);
   const double upright = measure("upright sprites", false, frames, sprite);

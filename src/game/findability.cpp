@@ -63,18 +63,50 @@ void setBit(tFindability::tMask& mask, int32_t x, int32_t y) {
   mask.bits[static_cast<size_t>((y - mask.y) * mask.w + (x - mask.x))] = 1;
 }
 
-// Where a hoverable may answer a hit test: its rectangle, turned for images,
-// or its pic's polygon; the whole window for anything else.
-tBox hitBounds(tGuiHoverable& object) {
-  if (auto* clickable = dynamic_cast<tPicClickable*>(&object); clickable && clickable->poly) {
-    const auto* rect = dynamic_cast<tGuiRect*>(&object);
-    if (rect) return tBox::Around(PlacePicPoly(*clickable->poly, rect->h(), rect->v()).GetProfile());
+// The hit test of a hoverable as it stands, its shape placed once: the
+// hover pass asks every object anew at each pixel, which would place a
+// picture's rectangle or a pic's polygon again for each.
+class tHitTest {
+ public:
+  explicit tHitTest(tGuiHoverable& object) : _object(&object) {
+    auto* rect = dynamic_cast<tGuiRect*>(&object);
+    auto* image = dynamic_cast<tGuiImage*>(&object);
+    if (auto* clickable = dynamic_cast<tPicClickable*>(&object); clickable && clickable->poly && rect) {
+      _shape = PlacePicPoly(*clickable->poly, rect->h(), rect->v());
+      _placed = true;
+    } else if (image && !image->getPixelHovering()) {
+      _shape = image->footprint();
+      _placed = true;
+    }
+    if (_placed) {
+      _bounds = tBox::Around(_shape.GetProfile());
+    } else if (image) {
+      _bounds = tBox::Around(image->footprint().GetProfile());
+    } else if (rect) {
+      _bounds = tBox::Around(rect->xrect());
+    }
   }
-  if (auto* image = dynamic_cast<tGuiImage*>(&object)) return tBox::Around(image->footprint().GetProfile());
-  if (auto* rect = dynamic_cast<tGuiRect*>(&object)) return tBox::Around(rect->xrect());
-  constexpr int32_t ALL = std::numeric_limits<int32_t>::max() / 2;
-  return {-ALL, -ALL, ALL, ALL};
-}
+
+  // Where the test may pass.
+  const tBox& bounds() const { return _bounds; }
+  tGuiHoverable& object() const { return *_object; }
+  // The object's own shape, whether or not it takes the pointer now.
+  bool hits(int32_t x, int32_t y) const {
+    const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+    if (!_bounds.contains(x, y)) return false;
+    return _placed ? _shape.Inside(fx, fy) != 0 : _object->hovering(fx, fy) != 0;
+  }
+  // Whether a pointer there hovers it.
+  bool hovers(int32_t x, int32_t y) const { return _object->keepsHover() && _object->isVisible() && hits(x, y); }
+
+ private:
+  static constexpr int32_t ALL = std::numeric_limits<int32_t>::max() / 2;
+
+  tGuiHoverable* _object;
+  tPoly _shape;
+  bool _placed = false;
+  tBox _bounds{-ALL, -ALL, ALL, ALL};
+};
 
 // A copy of `image` with every pixel white and its alpha kept: drawn with a
 // colour, it shows exactly where and how strongly the image covers.
@@ -131,12 +163,12 @@ class tSceneScope {
       _particles.emplace_back(&particles, particles.getFilter());
       particles.filter(_nothing);
     }
-    GetViewport(_viewport.x0, _viewport.y0, _viewport.x1, _viewport.y1);
+    GetViewport(_viewportX, _viewportY, _viewportW, _viewportH);
   }
   ~tSceneScope() {
     _level.bg().visible(_shade);
     for (const auto& [particles, filter] : _particles) particles->filter(filter);
-    SetViewport(_viewport.x0, _viewport.y0, _viewport.x1, _viewport.y1);
+    SetViewport(_viewportX, _viewportY, _viewportW, _viewportH);
     SetOrigin(0.0f, 0.0f);
     Cls();
   }
@@ -162,8 +194,7 @@ class tSceneScope {
   int32_t _shade;
   std::vector<std::pair<tGuiSet*, std::shared_ptr<tGuiMessageFilter>>> _particles;
   std::shared_ptr<tGuiMessageFilter> _nothing = std::make_shared<tGuiMessageFilter>();
-  // x, y, width, height.
-  tBox _viewport;
+  int32_t _viewportX = 0, _viewportY = 0, _viewportW = 0, _viewportH = 0;
 };
 
 // A thing that is not shown, or not enabled, shows and takes the pointer
@@ -268,14 +299,26 @@ float contrastOf(const tFindability::tMask& visible, const tFrame& frame, const 
   const int32_t columns = (box.w() + CELL - 1) / CELL, rows = (box.h() + CELL - 1) / CELL;
   std::vector<tLabSum> inside(static_cast<size_t>(columns * rows)), around(inside.size());
   tLabSum allInside, allAround;
+  // The visible pixels of every rectangle of the box from the table of the
+  // sums of those above and left of each corner.
+  const int32_t w = box.w(), h = box.h();
+  std::vector<int32_t> sums(static_cast<size_t>((w + 1) * (h + 1)), 0);
+  const auto sum = [&](int32_t col, int32_t row) -> int32_t& { return sums[static_cast<size_t>(row * (w + 1) + col)]; };
+  for (int32_t row = 0; row < h; ++row) {
+    for (int32_t col = 0; col < w; ++col) {
+      sum(col + 1, row + 1) = sum(col, row + 1) + sum(col + 1, row) - sum(col, row) +
+                              (visible.at(box.x0 + col, box.y0 + row) ? 1 : 0);
+    }
+  }
   for (int32_t y = box.y0; y < box.y1; ++y) {
     for (int32_t x = box.x0; x < box.x1; ++x) {
       if (!frame.has(x, y)) continue;
       const bool in = visible.at(x, y);
-      bool edge = false;
-      for (int32_t dy = -BAND; dy <= BAND && !edge; ++dy)
-        for (int32_t dx = -BAND; dx <= BAND && !edge; ++dx)
-          edge = screen.contains(x + dx, y + dy) && visible.at(x + dx, y + dy) != in;
+      const int32_t c0 = std::max(0, x - box.x0 - BAND), c1 = std::min(w, x - box.x0 + BAND + 1);
+      const int32_t r0 = std::max(0, y - box.y0 - BAND), r1 = std::min(h, y - box.y0 + BAND + 1);
+      const int32_t seen = sum(c1, r1) - sum(c0, r1) - sum(c1, r0) + sum(c0, r0);
+      // A pixel with one of the other kind within the band around it.
+      const bool edge = in ? seen < (c1 - c0) * (r1 - r0) : seen > 0;
       if (!edge) continue;
       const size_t cell = static_cast<size_t>((y - box.y0) / CELL * columns + (x - box.x0) / CELL);
       (in ? inside[cell] : around[cell]).add(frame.at(x, y));
@@ -309,6 +352,12 @@ class tMeasure {
   tFindability::tMask own(tGuiImage& visual, const tBox& drawn) const;
   // Where the thing makes at least half the difference to the scene.
   tFindability::tMask shows(tGuiImage& visual, const tBox& drawn) const;
+  // The objects above the thing's visual that may take clicks in `box`, in
+  // the order clicks meet them.
+  static std::vector<tHitTest> above(const tHoverList& hovers, const tGuiImage& visual, const tBox& box);
+  // The distance from the point (h, v) to the nearest clickable pixel, -1
+  // without one.
+  static float hintMiss(const tFindability::tMask& clickable, float h, float v);
 
   const tSceneScope& _scene;
   tBox _screen;
@@ -355,48 +404,63 @@ tFindability::tMask tMeasure::shows(tGuiImage& visual, const tBox& drawn) const 
   return mask;
 }
 
-tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers, const tFindability::tMask& panel,
-                                       const tBox& menu) {
-  const tShowScope shown(pic);
-  tGuiImage& visual = pic.visual();
-  const tBox drawn = tBox::Around(visual.footprint().GetProfile());
-  const tBox hit = hitBounds(visual);
-  const tFindability::tMask ownPixels = own(visual, drawn);
-  const tFindability::tMask showing = shows(visual, drawn);
-
-  // The objects above the thing that may take its clicks.
-  std::vector<std::shared_ptr<tGuiHoverable>> above;
+std::vector<tHitTest> tMeasure::above(const tHoverList& hovers, const tGuiImage& visual, const tBox& box) {
+  std::vector<tHitTest> tests;
   bool passed = false;
   for (const auto& ref : hovers) {
     const auto object = ref.lock();
     if (!object) continue;
     if (object.get() == &visual) {
       passed = true;
-    } else if (passed && object->keepsTreat() && !hitBounds(*object).meet(drawn.join(hit)).empty()) {
-      above.push_back(object);
+    } else if (passed && object->keepsTreat()) {
+      tHitTest test(*object);
+      if (!test.bounds().meet(box).empty()) tests.push_back(std::move(test));
     }
   }
+  return tests;
+}
+
+float tMeasure::hintMiss(const tFindability::tMask& clickable, float h, float v) {
+  float nearest = std::numeric_limits<float>::max();
+  for (int32_t y = clickable.y; y < clickable.y + clickable.h; ++y) {
+    for (int32_t x = clickable.x; x < clickable.x + clickable.w; ++x) {
+      if (!clickable.at(x, y)) continue;
+      // From the point to the pixel's square, in design units.
+      const auto left = static_cast<float>(x), top = static_cast<float>(y);
+      const float dh = std::max({0.0f, X2H(left) - h, h - X2H(left + 1.0f)});
+      const float dv = std::max({0.0f, Y2V(top) - v, v - Y2V(top + 1.0f)});
+      nearest = std::min(nearest, std::hypot(dh, dv));
+    }
+  }
+  return nearest == std::numeric_limits<float>::max() ? -1.0f : nearest;
+}
+
+tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers, const tFindability::tMask& panel,
+                                       const tBox& menu) {
+  const tShowScope shown(pic);
+  tGuiImage& visual = pic.visual();
+  const tBox drawn = tBox::Around(visual.footprint().GetProfile());
+  const tFindability::tMask ownPixels = own(visual, drawn);
+  const tFindability::tMask showing = shows(visual, drawn);
+  const tHitTest hit(visual);
+  const tBox area = drawn.join(hit.bounds()).meet(_screen);
+  const std::vector<tHitTest> takers = above(hovers, visual, area);
 
   tFindability::tThing thing;
   thing.name = pic.id();
   thing.hidden = !shown.wasShown();
   const float unit = 1.0f / (aspectw() * aspecth());
-  const tBox area = drawn.join(hit).meet(_screen);
   thing.region = maskOver(area);
   tFindability::tMask clickable = maskOver(area);
-  std::map<std::string, int32_t> takers;
+  std::map<std::string, int32_t> taken;
   for (int32_t y = area.y0; y < area.y1; ++y) {
     for (int32_t x = area.x0; x < area.x1; ++x) {
       const bool seen = showing.at(x, y) && ownPixels.at(x, y);
-      const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
-      if (!visual.hovering(fx, fy)) {
-        if (seen) setBit(thing.region, x, y);
-        continue;
-      }
-      const auto taker = std::find_if(above.rbegin(), above.rend(), [&](const auto& o) { return o->hoversAt(fx, fy); });
       if (seen) setBit(thing.region, x, y);
-      if (taker != above.rend()) {
-        if (seen) ++takers[(*taker)->id()];
+      if (!hit.hits(x, y)) continue;
+      const auto taker = std::find_if(takers.rbegin(), takers.rend(), [&](const tHitTest& o) { return o.hovers(x, y); });
+      if (taker != takers.rend()) {
+        if (seen) ++taken[taker->object().id()];
       } else if (seen) {
         setBit(clickable, x, y);
         thing.clickable += unit;
@@ -404,6 +468,11 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
         thing.clickBeside += unit;
       }
     }
+  }
+  if (!taken.empty() && thing.clickable == 0.0f) {
+    thing.clickTaker =
+        std::max_element(taken.begin(), taken.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
   }
   for (int32_t y = drawn.y0; y < drawn.y1; ++y) {
     for (int32_t x = drawn.x0; x < drawn.x1; ++x) {
@@ -415,11 +484,6 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
       if (menu.contains(x, y)) thing.underMenu += unit;
     }
   }
-  if (!takers.empty() && thing.clickable == 0.0f) {
-    thing.clickTaker = std::max_element(takers.begin(), takers.end(), [](const auto& a, const auto& b) {
-                         return a.second < b.second;
-                       })->first;
-  }
   const tBox around = area.grown(BAND).meet(_screen);
   SetViewport(around.x0, around.y0, around.w(), around.h());
   _scene.draw();
@@ -430,17 +494,7 @@ tFindability::tThing tMeasure::measure(tPicImage& pic, const tHoverList& hovers,
   thing.hintV = pic.zeb_property_ysos() + static_cast<float>(offsets.offsetY());
   thing.hintX = H2X(thing.hintH);
   thing.hintY = V2Y(thing.hintV);
-  float nearest = std::numeric_limits<float>::max();
-  for (int32_t y = clickable.y; y < clickable.y + clickable.h; ++y) {
-    for (int32_t x = clickable.x; x < clickable.x + clickable.w; ++x) {
-      if (!clickable.at(x, y)) continue;
-      // The pixel's square, in design units.
-      const float dh = std::max({0.0f, X2H(static_cast<float>(x)) - thing.hintH, thing.hintH - X2H(static_cast<float>(x + 1))});
-      const float dv = std::max({0.0f, Y2V(static_cast<float>(y)) - thing.hintV, thing.hintV - Y2V(static_cast<float>(y + 1))});
-      nearest = std::min(nearest, std::hypot(dh, dv));
-    }
-  }
-  if (nearest != std::numeric_limits<float>::max()) thing.hintMiss = nearest;
+  thing.hintMiss = hintMiss(clickable, thing.hintH, thing.hintV);
   return thing;
 }
 
@@ -454,7 +508,7 @@ bool findsThings(const tPic& pic) {
 
 tFindability::tGrade tFindability::tThing::grade() const {
   const float percent = visiblePercent();
-  if (visible < HARD_AREA || percent < HARD_VISIBLE || contrast < LOW_CONTRAST) return HARD;
+  if (clickable <= 0.0f || visible < HARD_AREA || percent < HARD_VISIBLE || contrast < LOW_CONTRAST) return HARD;
   if (visible >= EASY_AREA && percent >= EASY_VISIBLE && contrast >= EASY_CONTRAST) return EASY;
   return MEDIUM;
 }
@@ -496,7 +550,7 @@ tFindability::tSummary tFindability::Summarise(const std::vector<tThing>& things
   for (const tThing& thing : things) {
     percents.push_back(thing.visiblePercent());
     if (thing.visiblePercent() < WHOLE_VISIBLE) summary.partlyCovered += 1.0f;
-    if (thing.contrast < LOW_CONTRAST) summary.lowContrast += 1.0f;
+    if (thing.visible > 0.0f && thing.contrast < LOW_CONTRAST) summary.lowContrast += 1.0f;
   }
   std::sort(percents.begin(), percents.end());
   const size_t n = percents.size();

@@ -47,7 +47,7 @@ class tFindability {
   // A hint point this close to a clickable visible pixel points at the thing.
   static constexpr float HINT_REACH = 4.0f;
   // Grades: easy needs all three of the first figures, hard follows from any
-  // one of the second.
+  // one of the second, or from no pixel that takes a click.
   // A thing of 30 by 30 units is found at a glance, one of 20 by 20 is not.
   static constexpr float EASY_AREA = 900.0f;
   static constexpr float EASY_VISIBLE = 90.0f;
@@ -106,7 +106,8 @@ class tFindability {
   struct tSummary {
     int32_t count = 0;
     float medianVisible = 0.0f;
-    // Shares of the things, 0 to 1.
+    // Shares of the things, 0 to 1: those that show less than the whole of
+    // themselves, and those that show with a low contrast.
     float partlyCovered = 0.0f;
     float lowContrast = 0.0f;
   };

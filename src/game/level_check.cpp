@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <string_view>
 
 #include "audio/audio.h"
@@ -99,6 +98,10 @@ void tLevelCheck::checkCampaign() {
     add(ERROR, tFile::LEVEL_PATH + std::string("campaign.cfg"), "no campaign file");
     return;
   }
+  for (const std::string& path : CampaignLevels()) check(path);
+}
+
+std::vector<std::string> tLevelCheck::CampaignLevels() {
   tCampaign campaign;
   {
     tLogCollector log;
@@ -106,12 +109,13 @@ void tLevelCheck::checkCampaign() {
   }
   std::vector<std::string> sections = {"title", "intro", "menu", "extra"};
   for (int32_t n = 0; campaign.contains(std::to_string(n), ""); ++n) sections.push_back(std::to_string(n));
-  std::set<std::string> done;
+  std::vector<std::string> levels;
   for (const std::string& section : sections) {
     if (!campaign.contains(section, "path")) continue;
     const std::string path = campaign.get(section, "path");
-    if (done.insert(path).second) check(path);
+    if (std::find(levels.begin(), levels.end(), path) == levels.end()) levels.push_back(path);
   }
+  return levels;
 }
 
 void tLevelCheck::checkLevel(const tLevel& level) {
@@ -267,25 +271,27 @@ void tLevelCheck::checkWords(const tLevel& level) {
     for (const auto& pic : words) {
       const tRect rect = pic->visual().rect();
       const std::string& place = placeOf(level.picPlaces(), pic->id());
-      // Neighbours in its row bound its slot halfway to them; the screen's
-      // edges bound it where it has none.
-      float left = 0.0f, right = SCREEN_WIDTH;
+      // Its slot is as wide as the step to its nearest neighbour in its row
+      // (a pic whose position lies level with its words; the screen without
+      // one), placed about its position as its hotspot is placed in it.
+      const tGuiImage& visual = pic->visual();
+      float step = SCREEN_WIDTH;
       std::string runsOver;
       for (const auto& other : words) {
-        if (other == pic) continue;
-        const tRect o = other->visual().rect();
-        if (overlap(rect, o) && runsOver.empty()) runsOver = other->id();
-        if (o.y >= rect.yTo() || rect.y >= o.yTo()) continue;
-        const float middle = (pic->visual().h() + other->visual().h()) / 2.0f;
-        if (other->visual().h() < pic->visual().h()) left = std::max(left, middle);
-        if (other->visual().h() > pic->visual().h()) right = std::min(right, middle);
+        const tGuiImage& neighbour = other->visual();
+        const float apart = std::abs(neighbour.h() - visual.h());
+        if (other == pic || neighbour.v() < rect.y || neighbour.v() >= rect.yTo() || apart < 1.0f) continue;
+        step = std::min(step, apart);
+        if (overlap(rect, neighbour.rect()) && runsOver.empty()) runsOver = other->id();
       }
+      const float left = step < SCREEN_WIDTH ? visual.h() - visual.hHotspot() * step : 0.0f;
+      const float right = left + step;
       if (const auto* text = dynamic_cast<const tPicText*>(pic.get())) {
         checkText(level, *text);
         if (!runsOver.empty()) add(WARNING, place, "the text " + pic->id() + " runs over " + runsOver);
       } else if (rect.x < left - 0.5f || rect.xTo() > right + 0.5f) {
         add(WARNING, place, "the label " + pic->id() + " is " + units(rect.w) + " units wide but its slot is " +
-                                units(right - left) + (runsOver.empty() ? "" : ": it runs over " + runsOver));
+                                units(step) + (runsOver.empty() ? "" : ": it runs over " + runsOver));
       }
     }
   }

@@ -46,6 +46,8 @@ class tLevelCheck {
   // Every level folder the campaign file names, each once; an error when
   // there is no campaign file.
   virtual void checkCampaign();
+  // Those level folders, in the campaign's order.
+  static std::vector<std::string> CampaignLevels();
 
   // The hidden things of one level as measured, location by location.
   struct tLevelFigures {

@@ -19,6 +19,7 @@ class tGuiHoverable : public tGuiObject {
 
   // Takes part in the hover pass while non-zero.
   virtual void keepHover(int32_t flag);
+  int32_t keepsHover() const { return _keepHover; }
   virtual int32_t isHover() const;
   // Whether the window pixel (x, y) hits this object.
   virtual int32_t hovering(float x, float y) = 0;

@@ -25,6 +25,7 @@ class tGuiImage : public tGuiPicture {
   virtual float vRender() const { return v(); }
   // 0: hover on the rectangle; 1..255: hover where the pixel's alpha reaches it.
   virtual void pixelHovering(int32_t threshold) { _pixelHovering = threshold; }
+  int32_t getPixelHovering() const { return _pixelHovering; }
   virtual int32_t _hoveringPixel(float x, float y);
 
   void _paint() override;
