@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 #include "core/switches.h"
 
@@ -58,9 +59,11 @@ void tAutomation::parse(const std::vector<std::string>& args) {
   });
 }
 
-void tAutomation::start() {
+void tAutomation::start(int32_t framesPerSecond) {
   if (_fixedTime) {
-    _clock = std::make_unique<tCurrentScope<TClock>>(std::make_shared<TManualClock>());
+    auto clock = std::make_shared<TManualClock>();
+    clock->frameRate(framesPerSecond);
+    _clock = std::make_unique<tCurrentScope<TClock>>(std::move(clock));
   }
   // The recorder comes first so that it also sees the replayed first frame.
   if (!_recordPath.empty()) _recorder = TInputRecorder::Create(_recordPath);

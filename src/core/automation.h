@@ -25,9 +25,10 @@ class tAutomation {
 
   // Reads the switches; applies the log and headless ones at once.
   void parse(const std::vector<std::string>& args);
-  // Opens the record and replay files and installs the clock. Call before the
-  // frame loop starts.
-  void start();
+  // Opens the record and replay files and installs the clock, whose frames
+  // last 1000 / `framesPerSecond` ms under "-fixedtime" (the rate the frame
+  // loop paces to; 0 for an unpaced loop). Call before the frame loop starts.
+  void start(int32_t framesPerSecond);
   // Called once per frame after the program was advanced: counts the frame and
   // queues the replayed input of the next one. True when the frame limit is
   // reached.

@@ -151,7 +151,7 @@ void tCore::frame(double period, double stepLimit) {
 }
 
 void tCore::run() {
-  if (_vsync) _fps = _vsyncFps;
+  _fps = pacedFps();
   const double period = _fps > 0.0f ? 1000.0 / _fps : 0.0;
   const double stepLimit = std::max(period * 2.0, 100.0);
   near();

@@ -43,6 +43,8 @@ class tCore {
   static constexpr float _vsyncFps = 60.0f;
 
  protected:
+  // The frame rate run() paces to: 60 with vsync, else the target (0: none).
+  float pacedFps() const { return _vsync ? _vsyncFps : _fps; }
   // One pass of the loop body; run() repeats it forever.
   void frame(double period, double stepLimit);
   // The platform clock in milliseconds, unwrapped so that the 32-bit counter

@@ -84,7 +84,7 @@ tApp::tApp(tAutomation* automation, tChecks checks) : _automation(automation), _
   // The units set up after the application: the campaign needs the
   // archives and the "-l" switch.
   tCampaign::Current().loadCampaign(TEST_LEVEL);
-  if (_automation) _automation->start();
+  if (_automation) _automation->start(trunci(pacedFps()));
 }
 
 tApp::~tApp() {

@@ -9,11 +9,12 @@
 
 namespace vandrell {
 
-tPanel::tPanel(std::shared_ptr<tItemLayer> items) : _items(std::move(items)) {
+tPanel::tPanel(std::shared_ptr<tItemLayer> items, std::shared_ptr<tResist> resist) : _items(std::move(items)) {
   _fEnable->add<vandrell::GUIMSG_RENDER, vandrell::GUIMSG_UPDATE, vandrell::GUIMSG_HOVER, vandrell::GUIMSG_TREAT,
                 vandrell::GUIMSG_MOUSEDOWN, vandrell::GUIMSG_MOUSEUP>();
   filter(_fEnable);
   insert(_bg);
+  if (resist) insert(resist);
   insert(_items);
   insert(_fg);
   // The hints the player kept from earlier levels.
@@ -28,8 +29,8 @@ tPanel::tPanel(std::shared_ptr<tItemLayer> items) : _items(std::move(items)) {
 
 tPanel& tPanel::Current() { return tLevelWide<tPanel>::get(); }
 
-std::shared_ptr<tPanel> tPanel::Renew(std::shared_ptr<tItemLayer> items) {
-  auto panel = std::make_shared<tPanel>(std::move(items));
+std::shared_ptr<tPanel> tPanel::Renew(std::shared_ptr<tItemLayer> items, std::shared_ptr<tResist> resist) {
+  auto panel = std::make_shared<tPanel>(std::move(items), std::move(resist));
   tLevelWide<tPanel>::set(panel);
   tSos::Renew(panel->_sos);
   tLevelWide<tJournal>::set(panel->_journal);

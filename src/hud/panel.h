@@ -1,10 +1,14 @@
-// The bottom panel of the play screen: the strip and the frame, the item row
-// between them, the hint counter, the journal, the line naming the current
-// task, and the journal, zoom and hint buttons, stacked bottom to top in that
-// order. One panel is built for each level, which holds it; the panel and
-// its parts are reachable process-wide until the next level builds its own.
-// Hidden, the panel lets nothing reach its members: nothing of it is drawn,
-// takes the pointer or runs, so the hint recharge stops too.
+// The bottom panel of the play screen: the strip, the level's resist meter,
+// the item row, the frame, the hint counter, the journal, the line naming the
+// current task, and the journal, zoom and hint buttons, stacked bottom to top
+// in that order. One panel is built for each level, which holds it; the panel
+// and its parts are reachable process-wide until the next level builds its
+// own. Hidden, the panel lets nothing reach its members: nothing of it is
+// drawn, takes the pointer or runs, so the hint recharge stops too.
+//
+// The meter is the level's own as well, so while the panel is shown each
+// frame's update reaches it twice and its countdown runs at double speed;
+// levels time their challenges by that.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +20,7 @@
 #include "hud/journal.h"
 #include "hud/journal_cmd.h"
 #include "hud/panel_parts.h"
+#include "hud/resist.h"
 #include "hud/sos.h"
 #include "hud/sos_cmd.h"
 #include "hud/zoom_cmd.h"
@@ -28,14 +33,17 @@ class tPanel : public tGuiSet {
   VANDRELL_GUI_HOOKS(tPanel, tGuiSet)
 
  public:
-  // Shown, with every part in place; `items` is the level's item row.
-  explicit tPanel(std::shared_ptr<tItemLayer> items = std::make_shared<tItemLayer>());
+  // Shown, with every part in place; `items` is the level's item row and
+  // `resist` its meter (none for a panel of no level).
+  explicit tPanel(std::shared_ptr<tItemLayer> items = std::make_shared<tItemLayer>(),
+                  std::shared_ptr<tResist> resist = nullptr);
 
   // The panel of the running level, or an idle stand-in.
   static tPanel& Current();
-  // A new panel round the level's item row, which with its hint counter,
-  // journal and buttons becomes the current one, for the level to hold.
-  static std::shared_ptr<tPanel> Renew(std::shared_ptr<tItemLayer> items);
+  // A new panel round the level's item row and meter, which with its hint
+  // counter, journal and buttons becomes the current one, for the level to
+  // hold.
+  static std::shared_ptr<tPanel> Renew(std::shared_ptr<tItemLayer> items, std::shared_ptr<tResist> resist);
 
   // The task line and whether each button is enabled by script.
   virtual void saveInstant(tConfigBase& config, const std::string& section) const;

@@ -33,8 +33,9 @@ void loadLive(const tConfigBase& config, const char* section) {
 
 void RenewPlayHud(tGuiSet& level, std::shared_ptr<tItemLayer> items) {
   level.insert(tUnibutton::Renew());
-  level.insert(tResist::Renew());
-  level.insert(tPanel::Renew(std::move(items)));
+  const std::shared_ptr<tResist> resist = tResist::Renew();
+  level.insert(resist);
+  level.insert(tPanel::Renew(std::move(items), resist));
 }
 
 void RenewZoom(tGuiSet& pics) {

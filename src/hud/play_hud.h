@@ -13,8 +13,8 @@ namespace vandrell {
 // its hint counter, journal, task line and buttons) become the current ones
 // and are stacked at the top of `level`, meter first. The level calls this
 // once, in its constructor, after its lower layer and before its on-screen
-// texts. The meter belongs to the level alone, so it sees each frame's
-// update and render once whether the panel is shown or hidden.
+// texts. The panel holds the meter too: while the panel is shown, the meter
+// sees each frame's update twice.
 void RenewPlayHud(tGuiSet& level, std::shared_ptr<tItemLayer> items);
 // A new magnifier becomes the current one, at the bottom of `pics` (the
 // pics of the level's first system location), when a level is loaded or

@@ -80,6 +80,7 @@ void tResist::hide() { _fadeTo = 0.0f; }
 int32_t tResist::isShow() const { return _fade > 0.0f || _fadeTo > 0.0f ? 1 : 0; }
 
 int32_t tResist::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
+  _painted = false;
   if (!isShow()) return 0;
   const float delta = msg.delta();
   const bool showing = _fadeTo > 0.0f;
@@ -94,7 +95,8 @@ int32_t tResist::GUIMSG_UPDATE(vandrell::GUIMSG_UPDATE& msg) {
 }
 
 int32_t tResist::GUIMSG_RENDER(vandrell::GUIMSG_RENDER&) {
-  if (!isShow()) return 0;
+  if (!isShow() || _painted) return 0;
+  _painted = true;
   SetColor(255, 255, 255);
   SetAlpha(1.0f);
   SetBlend(ALPHABLEND);

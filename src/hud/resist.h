@@ -4,7 +4,10 @@
 // empties over the duration. Running out hides it and runs the fail command.
 // The countdown waits while a script pauses it, while an on-screen text is
 // shown and while the journal is open. One meter exists per level; the level
-// holds it, and it reaches every frame's update and render once.
+// holds it, and so does the panel: while the panel is shown every frame's
+// update reaches the meter twice, and each moves it on, so the bar empties in
+// half the time asked for. It is drawn once a frame all the same, so that its
+// translucent glow and tint look as painted whether the panel shows or not.
 #pragma once
 
 #include <cstdint>
@@ -87,6 +90,8 @@ class tResist : public tGuiObject {
   std::string _idmessage;
   std::string _failCommand;
   int32_t _pause = 0;
+  // Drawn since the last update: the frame's second render draws nothing.
+  bool _painted = false;
 };
 
 }  // namespace vandrell

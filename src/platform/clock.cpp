@@ -21,8 +21,17 @@ void TSystemClock::sleep(int32_t ms) {
 void TManualClock::sleep(int32_t ms) {
   ++_sleepCalls;
   if (ms <= 0) return;
-  _slept += ms;
-  advance(ms);
+  const int64_t now = static_cast<uint32_t>(_now);
+  int64_t wake = now + ms;
+  if (_fps > 0) {
+    // Boundary m lies at m * 1000 / fps rounded down: the first at or after
+    // `wake` is the one with m * 1000 / fps >= wake.
+    const int64_t boundary = (wake * _fps + 999) / 1000;
+    wake = boundary * 1000 / _fps;
+  }
+  const auto slept = static_cast<int32_t>(wake - now);
+  _slept += slept;
+  advance(slept);
 }
 
 void TManualClock::advance(int32_t ms) {

@@ -33,11 +33,19 @@ class TManualClock final : public TClock {
   void sleep(int32_t ms) override;
   void advance(int32_t ms);
   void set(int32_t ms) { _now = ms; }
+  // With a frame rate, a sleep lasts until the first frame boundary at or
+  // after the time asked for; the boundaries lie every 1000 / fps ms from 0,
+  // each rounded down to the millisecond. A frame loop that sleeps out each
+  // frame can ask only for whole milliseconds (16 of the 16.67 at 60 frames
+  // a second); this way its frames still last one period on average. 0 (the
+  // start): a sleep lasts as long as asked.
+  void frameRate(int32_t fps) { _fps = fps; }
   int64_t sleptTotal() const { return _slept; }
   int32_t sleepCalls() const { return _sleepCalls; }
 
  private:
   int32_t _now;
+  int32_t _fps = 0;
   int64_t _slept = 0;
   int32_t _sleepCalls = 0;
 };

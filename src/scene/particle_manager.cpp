@@ -38,7 +38,6 @@ void tSortParticleManager::Update(float delta) {
   if (_walking) return;
   _walking = true;
   _read = _write = 0;
-  _fresh = particles.size();
   for (const auto& pool : _pools) {
     if (pool) pool->beginWalk();
   }
@@ -83,7 +82,7 @@ int32_t tSortParticleManager::walkParticles(float delta) {
       p->link.entry = static_cast<int32_t>(_write);
     }
     ++_write;
-    p->Update(index < _fresh ? delta : 0.0f, this);
+    p->Update(delta, this);
     ++updated;
   }
   return updated;

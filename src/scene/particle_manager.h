@@ -82,7 +82,9 @@ class tParticleManager {
   static inline size_t _poolKinds = 0;
 };
 
-// Keeps its particles in the order they came: they update and draw oldest first.
+// Keeps its particles in the order they came: they update and draw oldest
+// first. Particles emitted during an update are reached in the same update and
+// advanced by the same time as the others.
 class tSortParticleManager : public tParticleManager {
  public:
   // The particles added by reference. An entry removed while an update walks
@@ -110,7 +112,6 @@ class tSortParticleManager : public tParticleManager {
   bool _walking = false;
   size_t _read = 0;
   size_t _write = 0;
-  size_t _fresh = 0;
 };
 
 }  // namespace vandrell

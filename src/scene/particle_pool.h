@@ -23,8 +23,8 @@ class tParticlePoolBase {
   virtual int32_t size() const = 0;
   // An update walk removes the dead and unlinked particles and updates the
   // others in order. Particles added during the walk are reached in the same
-  // walk; as they were made with the age they should have now, they are
-  // advanced by no time.
+  // walk and advanced by the same time, so a new particle has aged one frame
+  // beyond its lateness when it is first drawn.
   virtual void beginWalk() = 0;
   // Walks on to the current end; returns how many particles were updated.
   virtual int32_t walk(float delta, tParticleManager& manager) = 0;
@@ -50,10 +50,7 @@ class tParticlePool final : public tParticlePoolBase {
 
   int32_t size() const override { return _size; }
 
-  void beginWalk() override {
-    _read = _write = 0;
-    _fresh = _size;
-  }
+  void beginWalk() override { _read = _write = 0; }
 
   int32_t walk(float delta, tParticleManager& manager) override {
     int32_t updated = 0;
@@ -63,7 +60,7 @@ class tParticlePool final : public tParticlePoolBase {
       if (!particle.link || particle.Dead()) continue;
       T& kept = index == _write ? particle : (at(_write) = std::move(particle));
       ++_write;
-      kept.Update(index < _fresh ? delta : 0.0f, &manager);
+      kept.Update(delta, &manager);
       ++updated;
     }
     return updated;
@@ -106,7 +103,6 @@ class tParticlePool final : public tParticlePoolBase {
   int32_t _size = 0;
   int32_t _read = 0;
   int32_t _write = 0;
-  int32_t _fresh = 0;
 };
 
 }  // namespace vandrell

@@ -21,7 +21,7 @@ TEST(AutomationReplay, SaysOnceAtWhichFrameTheRecordedInputRanOut) {
   {
     tAutomation automation;
     automation.parse({"vandrell", "-fixedtime", "-frames", "8", "-replay", session});
-    automation.start();
+    automation.start(60);
     int32_t events = 0;
     while (!automation.endFrame()) {
       while (PollEvent()) ++events;

@@ -18,7 +18,7 @@ void runFrames(const std::vector<std::string>& args) {
   TGraphicsPtr graphics = CreateGraphics(16, 8, 0, 0, 2);
   ASSERT_TRUE(graphics);
   SetGraphics(graphics);
-  automation.start();
+  automation.start(60);
   while (!automation.endFrame()) {
     const int32_t grey = automation.frame() * 10;
     SetClsColor(grey, grey, grey);

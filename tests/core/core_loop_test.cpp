@@ -2,8 +2,10 @@
 
 #include <climits>
 #include <functional>
+#include <numeric>
 #include <vector>
 
+#include "core/automation.h"
 #include "core/core.h"
 #include "platform/event.h"
 #include "platform/process.h"
@@ -68,6 +70,20 @@ TEST(FrameLoop, SixtyFramesPerSecondGivesSteadyDeltasAndSleepsTheRest) {
   EXPECT_FLOAT_EQ(loop.deltas[0], 0.0f) << "the first frame after near() advances by 0";
   for (size_t i = 2; i < loop.deltas.size(); ++i) EXPECT_NEAR(loop.deltas[i], 1.0f / 60.0f, 0.0011f) << i;
   EXPECT_GT(time.clock.sleepCalls(), 0);
+}
+
+TEST(FrameLoop, UnderFixedTimeFramesLastOnePeriodOnAverageThoughSleepsAreWholeMilliseconds) {
+  tAutomation automation;
+  automation.parse({"vandrell", "-fixedtime"});
+  automation.start(60);
+  LoopProbe loop(1500);
+  loop.fps(60);
+  loop.runToExit();
+  ASSERT_EQ(loop.deltas.size(), 1501u);
+  for (size_t i = 1; i < loop.deltas.size(); ++i) EXPECT_NEAR(loop.deltas[i], 1.0f / 60.0f, 0.0011f) << i;
+  // 1500 frames are 25 seconds, as at 60 frames a second; a recharge of 60
+  // seconds started before them has 35 left.
+  EXPECT_NEAR(std::accumulate(loop.deltas.begin(), loop.deltas.end(), 0.0), 25.0, 0.001);
 }
 
 TEST(FrameLoop, LongStallIsCappedAtStepLimit) {

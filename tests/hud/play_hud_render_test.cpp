@@ -148,7 +148,7 @@ TEST_F(PlayHudRenderTest, TheJournalOpenOnItsNewestPageOverTheShadedScene) {
 TEST_F(PlayHudRenderTest, TheResistMeterHalfRun) {
   page("hurry", "Before the candle burns down");
   tResist::Current().zeb_resist(10.0f, "hurry", "__lost", 0.3f, 0.8f, 0.3f);
-  run(50, 0.1f);
+  run(25, 0.1f);
   ASSERT_NEAR(tResist::Current().timer(), 0.5f, 1e-3f);
   EXPECT_TRUE(MatchesReference(frame(0, 100), "play_hud_resist.png"));
 }

@@ -35,7 +35,10 @@ TEST_F(SosTest, AHintRechargesForSixtySecondsOfFrameTimeAndAClickMeanwhileChange
   step(0.0f);
   EXPECT_EQ(button().timerLabel().getValue(), "60");
   EXPECT_TRUE(button().timerLabel().isVisible());
-  run(530, 0.1f);  // 53 seconds
+  run(25 * 60, 1.0f / 60.0f);  // 25 seconds at 60 frames a second
+  EXPECT_NEAR(sos().timer(), 35.0f, 0.01f);
+  EXPECT_EQ(button().timerLabel().getValue(), "35");
+  run(280, 0.1f);  // 53 seconds in all
   EXPECT_EQ(button().timerLabel().getValue(), "07");
 
   hint();

@@ -83,7 +83,7 @@ class ParticleEngineTest : public ::testing::Test {
   tSortParticleManager manager;
 };
 
-TEST_F(ParticleEngineTest, ALongFrameEmitsEveryBatchDueEachAsOldAsItsLateness) {
+TEST_F(ParticleEngineTest, ALongFrameEmitsEveryBatchDueAndTheNewParticlesAgeWithTheFrame) {
   auto source = std::make_shared<tTimeEmitter>();
   source->emit = factoryOf(immortal(-2.0f), 0.125f);
   source->Restart(0.0f);
@@ -91,8 +91,9 @@ TEST_F(ParticleEngineTest, ALongFrameEmitsEveryBatchDueEachAsOldAsItsLateness) {
   manager.Update(0.0f);
   ASSERT_TRUE(AgesAre(ages(-2.0f), {0.0f}));
   manager.Update(1.0f);
-  // Eight batches were due in the frame; the first particle aged with it.
-  EXPECT_TRUE(AgesAre(ages(-2.0f), {1.0f, 0.875f, 0.75f, 0.625f, 0.5f, 0.375f, 0.25f, 0.125f, 0.0f}));
+  // Eight batches were due in the frame, each made as old as it was late;
+  // then the frame aged them all, the new ones too.
+  EXPECT_TRUE(AgesAre(ages(-2.0f), {1.875f, 1.75f, 1.625f, 1.5f, 1.375f, 1.25f, 1.125f, 1.0f, 1.0f}));
 }
 
 TEST_F(ParticleEngineTest, EmissionCountOverTenSecondsWithAFixedSeed) {
@@ -144,10 +145,11 @@ TEST_F(ParticleEngineTest, ATimedParticleEmitsWhileItLivesAndOnceWhenItDies) {
   manager.AddParticle(parent);
   run(32);
   EXPECT_FALSE(manager.ParticleExist(*parent));
-  // Batches at ages 0, 0.125, 0.25 and 0.375 of the parent, now a second on.
-  EXPECT_TRUE(AgesAre(ages(-1.0f), {1.0f, 0.875f, 0.75f, 0.625f}));
-  // Three at its death: as old as the time since it died.
-  EXPECT_TRUE(AgesAre(ages(-2.0f), {0.6f, 0.6f, 0.6f}));
+  // Batches at ages 0, 0.125, 0.25 and 0.375 of the parent, now a second on,
+  // each a frame older for the frame it was made in.
+  EXPECT_TRUE(AgesAre(ages(-1.0f), {1.0f + FRAME, 0.875f + FRAME, 0.75f + FRAME, 0.625f + FRAME}));
+  // Three at its death: as old as the time since it died, and that frame.
+  EXPECT_TRUE(AgesAre(ages(-2.0f), {0.6f + FRAME, 0.6f + FRAME, 0.6f + FRAME}));
 }
 
 TEST_F(ParticleEngineTest, AnEmitterOfThreePeriodsEmitsThreeBatchesAndLeaves) {
