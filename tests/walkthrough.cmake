@@ -83,7 +83,7 @@ expect_lines(${WORK}/workshop.log
   "Profiles saved." "Level free." "Level study loaded.")
 expect_player(name Player1 progress 1)
 # The next chapter on screen: its word list in the panel.
-compare_shots(workshop ${workshop_last} walkthrough_study_list 100 485 560 80)
+compare_shots(workshop ${workshop_last} walkthrough_study_list 56 485 594 80)
 
 # Each later start goes on from the player's progress.
 play(study ${PLANS}/returning.plan ${PLANS}/study.plan)
