@@ -27,12 +27,12 @@ run_program(resume -replay ${DATA}/input/continue_level.txt -shotevery 50 -frame
 expect_lines(${WORK}/resume.log
   "Main menu page main." "Level workshop loaded." "Level workshop resumed." "Saved." "Quit.")
 compare_shots(resume
-  650 resumed_list 90 485 560 80
+  650 resumed_list 20 485 630 80
   650 resumed_watch 616 150 80 80)
 
 # Closing the window saved the resumed level; what was found stays found.
 run_program(resume_again -replay ${DATA}/input/continue_level.txt -shotevery 50 -frames 900)
 expect_lines(${WORK}/resume_again.log "Level workshop resumed." "Saved." "Quit.")
 compare_shots(resume_again
-  650 resumed_list 90 485 560 80
+  650 resumed_list 20 485 630 80
   650 resumed_watch 616 150 80 80)

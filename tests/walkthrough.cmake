@@ -73,8 +73,8 @@ endfunction()
 # in-game menu (which saves it), resumed from the main menu and finished; the
 # next level follows.
 play(workshop ${PLANS}/new_player.plan ${PLANS}/workshop.plan)
-found_lines(workshop first_half 1 6)
-found_lines(workshop second_half 7 12)
+found_lines(workshop first_half 1 9)
+found_lines(workshop second_half 10 18)
 expect_lines(${WORK}/workshop.log
   "Level title loaded." "Level free." "Level intro loaded." "Level free." "Level menu loaded."
   "Profiles saved." "Level free." "Level workshop loaded." ${first_half}
@@ -83,7 +83,7 @@ expect_lines(${WORK}/workshop.log
   "Profiles saved." "Level free." "Level study loaded.")
 expect_player(name Player1 progress 1)
 # The next chapter on screen: its word list in the panel.
-compare_shots(workshop ${workshop_last} walkthrough_study_list 100 485 560 80)
+compare_shots(workshop ${workshop_last} walkthrough_study_list 56 485 594 80)
 
 # Each later start goes on from the player's progress.
 play(study ${PLANS}/returning.plan ${PLANS}/study.plan)
