@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/draw.h"
+#include "platform/draw_state.h"
 #include "platform/event.h"
 #include "platform/log.h"
 #include "platform/process.h"
