@@ -8,6 +8,7 @@
 #include "platform/draw.h"
 #include "platform/draw_state.h"
 #include "platform/log.h"
+#include "platform/window_state.h"
 #include "platform/web/web_context.h"
 #include "platform/web/web_events.h"
 
@@ -19,9 +20,6 @@ struct VideoState {
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
   bool headless = false;
   TGraphicsPtr current;
-  int32_t clsRed = 0, clsGreen = 0, clsBlue = 0;
-  TPresentHook presentHook = nullptr;
-  void* presentContext = nullptr;
 };
 
 VideoState& video() {
@@ -156,16 +154,11 @@ void Flip(int32_t sync) {
   TGraphics* g = video().current.get();
   if (!g) return;
   FlushDrawing();
-  if (video().presentHook) video().presentHook(video().presentContext);
+  TWindowState::Current().presenting();
   // The browser shows the canvas once the frame has handed control back; it
   // paces the frames itself, so `sync` has nothing to add.
   (void)sync;
   PresentBackBuffer(*g);
-}
-
-void SetPresentHook(TPresentHook hook, void* context) {
-  video().presentHook = hook;
-  video().presentContext = context;
 }
 
 void Cls() {
@@ -174,21 +167,10 @@ void Cls() {
   FlushDrawing();
   // Like SDL's, the clear ignores the viewport.
   glDisable(GL_SCISSOR_TEST);
-  glClearColor(video().clsRed / 255.0f, video().clsGreen / 255.0f, video().clsBlue / 255.0f, 1.0f);
+  const TWindowState& v = TWindowState::Current();
+  glClearColor(v.clsRed / 255.0f, v.clsGreen / 255.0f, v.clsBlue / 255.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
   glEnable(GL_SCISSOR_TEST);
-}
-
-void SetClsColor(int32_t red, int32_t green, int32_t blue) {
-  video().clsRed = red & 255;
-  video().clsGreen = green & 255;
-  video().clsBlue = blue & 255;
-}
-
-void GetClsColor(int32_t& red, int32_t& green, int32_t& blue) {
-  red = video().clsRed;
-  green = video().clsGreen;
-  blue = video().clsBlue;
 }
 
 void SetWindowCaption(const std::string& caption) {
