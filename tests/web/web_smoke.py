@@ -29,13 +29,13 @@ import sys
 import threading
 import time
 
-SHOT_EVERY = 10
+SHOT_EVERY = 30
 # Screenshots may differ by this much per channel (WebGL and SDL's software
 # renderer round blends and filtering apart), and this share of the pixels
 # may differ by more (a particle a pixel aside).
 TOLERANCE = 24
 ALLOWED_SHARE = 0.01
-TIMING_FRAMES = (120, 420)  # the first scene's frames that are timed
+TIMING_FRAMES = (60, 260)  # the first scene's frames that are timed
 
 
 class Failure(Exception):
@@ -212,8 +212,9 @@ class Smoke:
         """Loads the page with the game's switches and the given files put in
         its file system, waits for the program to end and for its saves to
         reach the browser; returns the seconds it ran."""
-        writes = ''.join('Module.FS.mkdirTree(%s); Module.FS.writeFile(%s, %s);' % (
-            json.dumps(os.path.dirname(path)), json.dumps(path), json.dumps(text)) for path, text in (files or {}).items())
+        # The test's files, logs and screenshots go to /test.
+        writes = 'Module.FS.mkdirTree("/test");' + ''.join(
+            'Module.FS.writeFile(%s, %s);' % (json.dumps(path), json.dumps(text)) for path, text in (files or {}).items())
         frames = ''
         if timing:
             frames = 'preMainLoop: function() { window.frameStarts.push(performance.now()); },'
