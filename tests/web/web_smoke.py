@@ -36,6 +36,7 @@ SHOT_EVERY = 30
 TOLERANCE = 24
 ALLOWED_SHARE = 0.01
 TIMING_FRAMES = (60, 260)  # the first scene's frames that are timed
+STORY_SHOWN = 300  # a frame of the first scene, started with -l, that shows its story text
 
 
 class Failure(Exception):
@@ -208,24 +209,29 @@ class Smoke:
             raise Failure('the desktop program ended with %d on %s' % (result.returncode, name))
         return time.monotonic() - started
 
-    def visit(self, name, switches, files=None, timing=False, timeout=300):
+    def visit(self, name, switches, files=None, timing=False, during=None, timeout=300):
         """Loads the page with the game's switches and the given files put in
-        its file system, waits for the program to end and for its saves to
-        reach the browser; returns the seconds it ran."""
+        its file system, calls `during` while the program runs, waits for it
+        to end and for its saves to reach the browser; returns the seconds it
+        ran. With `timing`, window.frameStarts holds the time each frame
+        began, and the program waits at frame window.holdAt."""
         # The test's files, logs and screenshots go to /test.
         writes = 'Module.FS.mkdirTree("/test");' + ''.join(
             'Module.FS.writeFile(%s, %s);' % (json.dumps(path), json.dumps(text)) for path, text in (files or {}).items())
         frames = ''
         if timing:
-            frames = 'preMainLoop: function() { window.frameStarts.push(performance.now()); },'
-        script = ('window.frameStarts = []; window.Module = {arguments: %s, %s preRun: [function() { %s }]};' %
-                  (json.dumps(switches), frames, writes))
+            frames = ('preMainLoop: function() { if (frameStarts.length >= holdAt) return false; '
+                      'frameStarts.push(performance.now()); },')
+        script = ('window.frameStarts = []; window.holdAt = Infinity; '
+                  'window.Module = {arguments: %s, %s preRun: [function() { %s }]};' % (json.dumps(switches), frames, writes))
         added = self.browser.call('Page.addScriptToEvaluateOnNewDocument', source=script)['identifier']
         self.browser.console.clear()
         print('web smoke: page visit for %s' % name, flush=True)
         started = time.monotonic()
         self.browser.call('Page.navigate', url=self.url)
         try:
+            if during:
+                during()
             code = self.browser.wait_for(
                 'window.Module && Module.vandrellExitCode !== undefined && !Module.vandrellPersisting() ? '
                 'String(Module.vandrellExitCode) : ""', 'the program on ' + name, timeout)
@@ -290,6 +296,15 @@ class Smoke:
         log = self.keep('/test/first.log', os.path.join(self.work, 'web_first.log'))
         self.expect_lines(log, 'Level title loaded.', 'Level menu loaded.', 'Profiles saved.',
                           'Level workshop loaded.', 'M_PIC_CLICK:', 'M_PIC_CLICK:', 'Saved.', 'Level menu loaded.')
+        # The first thing found, for the visit with the real mouse: the click
+        # after the one that closes the story text.
+        presses = [l.split() for l in lines if not l.startswith('#') and l.split()[1] == '1025']
+        closing = next(i for i, p in enumerate(presses) if p[4:] == ['40', '540'])
+        self.first_thing = (int(presses[closing + 1][4]), int(presses[closing + 1][5]))
+        with open(os.path.join(self.work, 'desktop_first.log'), encoding='utf-8', errors='replace') as text:
+            desktop_log = text.read()
+        scene = desktop_log[desktop_log.index('Level workshop loaded.'):]
+        self.first_thing_name = scene[scene.index('M_PIC_CLICK: ') + 13:].split('\n')[0]
         for what, frame, web in zip(('the title', 'the scene with two things found'), checkpoints,
                                     self.shots('first', checkpoints)):
             self.same_shot(what, web, os.path.join(self.work, 'desktop_first', 'frame_%06d.png' % frame))
@@ -309,15 +324,42 @@ class Smoke:
         self.same_shot('the resumed scene', self.shots('again', [end - 1])[0],
                        os.path.join(self.work, 'desktop_again', 'frame_%06d.png' % (end - 1)))
 
-    def timing(self):
-        """Milliseconds a frame of the first scene takes: in the page, from one
-        animation frame to the next; on the desktop, from two runs that differ
-        only in the number of frames."""
+    def at_frame(self, frame):
+        """Holds the program at the start of `frame`."""
+        self.browser.evaluate('window.holdAt = %d' % frame)
+        self.browser.wait_for('frameStarts.length >= %d' % frame, 'frame %d' % frame, 120)
+
+    def click(self, frame, x, y):
+        """A left click with the real mouse on the point (x, y) of the game's
+        800 x 600 screen, wherever the page shows it: the pointer moves there
+        at `frame`, the button goes down two frames later and up two after."""
+        self.at_frame(frame)
+        box = json.loads(self.browser.evaluate('JSON.stringify(Module.canvas.getBoundingClientRect())'))
+        page = {'x': box['left'] + (x + 0.5) * box['width'] / 800, 'y': box['top'] + (y + 0.5) * box['height'] / 600}
+        for offset, kind in ((0, 'mouseMoved'), (2, 'mousePressed'), (4, 'mouseReleased')):
+            self.at_frame(frame + offset)
+            self.browser.call('Input.dispatchMouseEvent', type=kind, button='left' if kind != 'mouseMoved' else 'none',
+                              clickCount=1 if kind != 'mouseMoved' else 0, **page)
+        self.browser.evaluate('window.holdAt = Infinity')
+
+    def mouse_visit(self):
+        """The first scene played with the real mouse, which the page scales
+        to the game's screen: the story text closed, the first thing found.
+        Its frames before the text are timed; so are the desktop's, from two
+        runs that differ only in their number of frames. Milliseconds a frame
+        in the page and on the desktop."""
         first, last = TIMING_FRAMES
         level = ['-fixedtime', '-l', 'workshop']
-        self.visit('the timed scene', [*level, '-log', '/test/timing.log', '-frames', str(last + 1)], timing=True)
-        log = self.keep('/test/timing.log', os.path.join(self.work, 'web_timing.log'))
-        self.expect_lines(log, 'Audio init complete successfully.', 'Level workshop loaded.')
+
+        def play():
+            self.click(STORY_SHOWN, 40, 540)
+            self.click(STORY_SHOWN + 10, *self.first_thing)
+
+        self.visit('the first scene played with the mouse',
+                   [*level, '-log', '/test/mouse.log', '-frames', str(STORY_SHOWN + 60)], timing=True, during=play)
+        log = self.keep('/test/mouse.log', os.path.join(self.work, 'web_mouse.log'))
+        self.expect_lines(log, 'Audio init complete successfully.', 'Level workshop loaded.',
+                          'M_PIC_CLICK: ' + self.first_thing_name)
         with open(log, encoding='utf-8', errors='replace') as text:
             if 'not an Ogg Vorbis file' in text.read():
                 raise Failure('the page could not decode its sounds (%s)' % log)
@@ -331,7 +373,7 @@ class Smoke:
         try:
             self.first_visit()
             self.second_visit()
-            web_frame, desktop_frame = self.timing()
+            web_frame, desktop_frame = self.mouse_visit()
         finally:
             self.browser.close()
             self.server.shutdown()
