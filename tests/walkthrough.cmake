@@ -94,17 +94,32 @@ expect_lines(${WORK}/study.log
   "Profiles saved." "Level free." "Level tower loaded.")
 expect_player(progress 2)
 
-# The last chapter, with the resist meter running while the wheels are set,
-# finishes the story: the main menu returns, the extra level opens.
+# The second chapter's end, with the resist meter running while the wheels are set; the
+# third chapter follows.
 play(tower ${PLANS}/returning.plan ${PLANS}/tower.plan)
 found_lines(tower found)
 expect_lines(${WORK}/tower.log
   "Level menu loaded." "Level free." "Level tower loaded." ${found}
   "M_PIC_CLICK: spindle" "wheel (0)" "M_PIC_CLICK: gear_c"
+  "Profiles saved." "Level free." "Level lodge loaded.")
+expect_player(progress 3)
+
+# The third chapter, both scenes in one start: the lodge's picture box slid whole and its
+# key, then the eyepiece put together from its tube and lens in the loft finishes the story:
+# the main menu returns, the extra level opens.
+play(chapter3 ${PLANS}/returning.plan ${PLANS}/chapter3.plan)
+found_lines(lodge lodge_found)
+found_lines(loft loft_found)
+expect_lines(${WORK}/chapter3.log
+  "Level menu loaded." "Level free." "Level lodge loaded." ${lodge_found}
+  "M_PIC_CLICK: boxlid" "M_PIC_CLICK: tile8" "M_PIC_CLICK: tile8" "M_PIC_CLICK: gatekey" "gatekey (0)"
+  "Profiles saved." "Level free." "Level loft loaded." ${loft_found}
+  "M_PIC_CLICK: vise" "M_PIC_CLICK: clamp" "eyetube (0)" "M_PIC_CLICK: tubeheld" "eyelens (0)"
+  "M_PIC_CLICK: eyepiece" "eyepiece (0)"
   "Profiles saved." "Level free." "Level menu loaded.")
-expect_player(progress 3 finish 1 finishCredits 1 uv_extra_open 1.00000000)
+expect_player(progress 5 finish 1 finishCredits 1 uv_extra_open 1.00000000)
 # The finished player's main page: chapters instead of the story, a new extra.
-compare_shots(tower ${tower_last} walkthrough_finished_menu 290 380 220 180)
+compare_shots(chapter3 ${chapter3_last} walkthrough_finished_menu 290 380 220 180)
 
 play(extra ${PLANS}/returning.plan ${PLANS}/extra.plan)
 found_lines(extra found)

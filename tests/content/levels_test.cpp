@@ -121,8 +121,8 @@ class ContentLevelsTest : public ContentTest {
   ZebScriptScope script;
 };
 
-TEST_F(ContentLevelsTest, CampaignPlaysFromTheTitleThroughTwoChaptersToTheBonusScene) {
-  for (const char* section : {"title", "intro", "menu", "extra", "0", "1", "2"}) {
+TEST_F(ContentLevelsTest, CampaignPlaysFromTheTitleThroughThreeChaptersToTheBonusScene) {
+  for (const char* section : {"title", "intro", "menu", "extra", "0", "1", "2", "3", "4"}) {
     EXPECT_TRUE(campaign.count(section)) << "campaign section " << section;
   }
   tConfig list;
@@ -133,7 +133,7 @@ TEST_F(ContentLevelsTest, CampaignPlaysFromTheTitleThroughTwoChaptersToTheBonusS
     chapters += list.Contains(std::to_string(n), "chapter");
     EXPECT_TRUE(list.GetInt(std::to_string(n), "save", 0)) << "level " << n << " cannot be resumed";
   }
-  EXPECT_GE(chapters, 2);
+  EXPECT_GE(chapters, 3);
   for (const Level& level : levels) {
     ASSERT_FALSE(level.locations.empty()) << level.path << " has no location.cfg";
     for (const LevelLocation& location : level.locations) {

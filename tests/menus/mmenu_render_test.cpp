@@ -76,7 +76,7 @@ TEST_F(MMenuRenderTest, PlayerPages) {
 
 TEST_F(MMenuRenderTest, ChapterPagesOfAFinishedStory) {
   players();
-  profile().progress(3);  // past the last level
+  profile().progress(5);  // past the last level
   profile().finish();
   profile().finishCredits();
   build();
