@@ -1,7 +1,8 @@
 # Fails when a subsystem folder of src/ includes a header of a folder above it,
-# or when anything outside src/platform/ includes SDL or OpenAL. The folders,
-# lowest first; a folder may include its own headers and those of any folder
-# before it.
+# or when anything outside src/platform/ includes SDL, OpenAL or Emscripten's
+# headers (its own, WebGL's GLES2) or asks whether it is built by Emscripten.
+# The folders, lowest first; a folder may include its own headers and those of
+# any folder before it.
 #   cmake -DSOURCE=<src folder> -P layering.cmake
 get_filename_component(SOURCE "${SOURCE}" ABSOLUTE)
 set(layers platform resources core gui script audio scene hud menus game)
@@ -22,10 +23,16 @@ foreach(source ${sources})
         list(APPEND crossings "${source}: ${line}")
       endif()
     endif()
-    if(line MATCHES "<(SDL|AL/)" AND NOT folder STREQUAL "platform")
-      list(APPEND crossings "${source}: ${line} (only platform/ talks to SDL and OpenAL)")
+    if(line MATCHES "<(SDL|AL/|emscripten|GLES)" AND NOT folder STREQUAL "platform")
+      list(APPEND crossings "${source}: ${line} (only platform/ talks to SDL, OpenAL and Emscripten)")
     endif()
   endforeach()
+  if(NOT folder STREQUAL "platform")
+    file(STRINGS ${SOURCE}/${source} web REGEX "__EMSCRIPTEN__")
+    if(web)
+      list(APPEND crossings "${source}: __EMSCRIPTEN__ (only platform/ knows the web build)")
+    endif()
+  endif()
 endforeach()
 
 if(crossings)

@@ -1,6 +1,6 @@
-// One streamed Ogg Vorbis source. The decoder reads through our own streams,
-// so music and sounds play from pak archives as well as from folders; the
-// frame loop decodes about half a second at a time into one of two buffers
+// One streamed Ogg Vorbis source. The platform's decoder reads through our own
+// streams, so music and sounds play from pak archives as well as from folders;
+// the frame loop decodes about half a second at a time into one of two buffers
 // that take turns on one audio source.
 #pragma once
 
@@ -13,8 +13,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/stream.h"
-
-struct OggVorbis_File;
+#include "platform/vorbis_decoder.h"
 
 namespace vandrell {
 
@@ -53,22 +52,15 @@ class tVorbis {
  protected:
   tVorbis(TStreamPtr source, const std::string& label);
 
-  virtual OggVorbis_File* _file();
   virtual TAudioState _state();
   // Decodes up to _bufferSize bytes into _buffer; sets _eof at the end of the
   // data. Returns the bytes filled.
   virtual int32_t _decodeVorbis();
 
-  // The decoder's view of _stream.
-  static size_t _read(void* buffer, size_t size, size_t count, void* stream);
-  static int _seek(void* stream, int64_t offset, int whence);
-  static long _tell(void* stream);
-  static int _close(void* stream);
-
   int32_t _stop = 1;
   int32_t _eof = 0;
   TStreamPtr _stream;
-  std::unique_ptr<OggVorbis_File> _access;
+  std::unique_ptr<TVorbisDecoder> _decoder;
   int32_t _format = AUDIO_FORMAT_MONO16;
   TAudioSourcePtr _alsource;
   std::array<TAudioBufferPtr, 2> _albuffers;
@@ -82,7 +74,6 @@ class tVorbis {
   // Hands `bytes` of _buffer, decoded from stream frame `start` on, to
   // `buffer` and queues it.
   void _queueBlock(const TAudioBufferPtr& buffer, int64_t start, int32_t bytes);
-  bool _sameLayout(int link);
   void _damaged(const std::string& what);
 
   std::string _label;

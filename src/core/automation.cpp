@@ -26,9 +26,14 @@ bool parseCount(const std::string& text, int32_t& value) {
 tAutomation::~tAutomation() {
   if (!_shotDir.empty()) {
     SetPresentHook(nullptr, nullptr);
-    if (_lastShot && !_lastShotWritten) writeShot(*_lastShot, _lastShotFrame);
+    writeLastShot();
   }
   SetSystemInputEnabled(true);
+}
+
+void tAutomation::writeLastShot() {
+  if (_lastShot && !_lastShotWritten) writeShot(*_lastShot, _lastShotFrame);
+  _lastShotWritten = true;
 }
 
 void tAutomation::parse(const std::vector<std::string>& args) {
@@ -110,7 +115,11 @@ bool tAutomation::endFrame() {
   ++_frame;
   if (_recorder) _recorder->setFrame(_frame);
   if (_replay) feedReplay(_frame);
-  return _frameLimit > 0 && _frame >= _frameLimit;
+  if (_frameLimit <= 0 || _frame < _frameLimit) return false;
+  // Written now and not only when the automation ends: in a browser the run
+  // ends without unwinding what owns it.
+  if (!_shotDir.empty()) writeLastShot();
+  return true;
 }
 
 }  // namespace vandrell

@@ -43,6 +43,8 @@ class tAutomation {
   // that the last one can be written when the program ends.
   static void presented(void* self);
   void writeShot(const TPixmap& pixels, int32_t frame) const;
+  // The last finished frame, unless it is written already.
+  void writeLastShot();
 
   int32_t _frameLimit = 0;  // 0 = run until quit
   int32_t _frame = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/event.h"
+#include "platform/frame_loop.h"
 #include "platform/log.h"
 #include "platform/process.h"
 #include "platform/window.h"
@@ -155,7 +156,7 @@ void tCore::run() {
   const double period = _fps > 0.0f ? 1000.0 / _fps : 0.0;
   const double stepLimit = std::max(period * 2.0, 100.0);
   near();
-  for (;;) frame(period, stepLimit);
+  RunFrames([this, period, stepLimit] { frame(period, stepLimit); });
 }
 
 }  // namespace vandrell

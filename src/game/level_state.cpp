@@ -8,7 +8,9 @@
 // restored. Names the level no longer has (its files changed since) are
 // reported and restore as nothing.
 #include <algorithm>
-#include <charconv>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <cmath>
 #include <set>
 
@@ -75,11 +77,16 @@ std::string prefixOf(const std::string& section) {
   return levelPrefixes().count(prefix) ? prefix : "";
 }
 
+// What std::from_chars reads whole as a finite float in range (spelt out with
+// strtof, which every standard library the game is built with has for floats).
 bool isNumber(const std::string& text) {
-  float value = 0.0f;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end && std::isfinite(value);
+  if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])) || text[0] == '+' ||
+      text.find_first_of("xX") != std::string::npos)
+    return false;
+  char* stop = nullptr;
+  errno = 0;
+  const float value = std::strtof(text.c_str(), &stop);
+  return errno == 0 && stop == text.c_str() + text.size() && std::isfinite(value);
 }
 
 // Sections whose values are names, whatever they look like.

@@ -15,7 +15,12 @@ int32_t TSystemClock::milliseconds() {
 }
 
 void TSystemClock::sleep(int32_t ms) {
+#ifdef __EMSCRIPTEN__
+  // A page must not block: the browser paces the frames instead.
+  (void)ms;
+#else
   if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+#endif
 }
 
 void TManualClock::sleep(int32_t ms) {

@@ -1,5 +1,7 @@
 #include "platform/draw_state.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 
@@ -9,6 +11,53 @@
 namespace vandrell {
 
 TDrawState& TDrawState::Current() { return tProcessWide<TDrawState>::get(); }
+
+int32_t TDrawState::drawnBlend() const {
+  return blend_mode >= MASKBLEND && blend_mode <= SHADEBLEND ? blend_mode : SOLIDBLEND;
+}
+
+float TDrawState::drawnAlpha() const { return color_alpha > 0.0f ? std::min(color_alpha, 1.0f) : 0.0f; }
+
+bool TDrawState::shows() const { return drawnBlend() != MASKBLEND || drawnAlpha() >= 0.5f; }
+
+uint8_t TDrawState::alphaByte() const {
+  const int32_t mode = drawnBlend();
+  return mode == MASKBLEND || mode == SOLIDBLEND ? 255 : static_cast<uint8_t>(std::lround(drawnAlpha() * 255.0f));
+}
+
+uint8_t TDrawState::tint(int32_t value) const {
+  const auto c = static_cast<uint8_t>(std::clamp(value, 0, 255));
+  return drawnBlend() == SHADEBLEND ? static_cast<uint8_t>(std::lround(c * drawnAlpha())) : c;
+}
+
+TDrawPoint TDrawState::place(float ax, float ay, float x, float y) const {
+  return {ax + origin_x + tform_ix * x + tform_iy * y, ay + origin_y + tform_jx * x + tform_jy * y};
+}
+
+namespace {
+
+bool countDrawTime = false;
+int64_t countedNanoseconds = 0;
+
+int64_t nanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
+TDrawTimeScope::TDrawTimeScope() : _start(countDrawTime ? nanoseconds() : 0) {}
+
+TDrawTimeScope::~TDrawTimeScope() {
+  if (countDrawTime) countedNanoseconds += nanoseconds() - _start;
+}
+
+void CountDrawTime(bool on) {
+  countDrawTime = on;
+  if (on) countedNanoseconds = 0;
+}
+
+double CountedDrawTime() { return static_cast<double>(countedNanoseconds) / 1e9; }
 
 namespace {
 void updateMatrix() {

@@ -1,4 +1,5 @@
-// PNG images through libpng: the decoder that LoadPixmap tries first, and
+// PNG images, through libpng on the desktop (platform/libpng/) and stb in
+// the web build (platform/stb/): the decoder that LoadPixmap tries first, and
 // the writer of screenshots.
 #pragma once
 

@@ -61,7 +61,11 @@ void PrintLine(const std::string& text) {
 }
 
 int64_t MemoryInUse() {
+#ifdef __EMSCRIPTEN__
+  const struct mallinfo info = mallinfo();  // the browser's heap is small enough for its ints
+#else
   const struct mallinfo2 info = mallinfo2();
+#endif
   return static_cast<int64_t>(info.uordblks + info.hblkhd);
 }
 

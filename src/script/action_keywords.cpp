@@ -345,7 +345,8 @@ tActionPtr tActionKeywords::make(const std::string& keyword) const {
 }
 
 void tActionKeywords::implement(const std::string& className, tActionMaker maker) {
-  const auto row = std::ranges::find(_rows, className, &tActionRow::className);
+  const auto row =
+      std::find_if(_rows.begin(), _rows.end(), [&](const tActionRow& r) { return r.className == className; });
   if (row == _rows.end()) throw std::logic_error("no action keyword is run by " + className);
   row->maker = std::move(maker);
   row->available = true;
@@ -353,7 +354,7 @@ void tActionKeywords::implement(const std::string& className, tActionMaker maker
 
 void tActionKeywords::add(tActionRow row) {
   for (tActionRow& held : _rows) {
-    std::erase_if(held.keywords, [&](const std::string& k) { return std::ranges::count(row.keywords, k) > 0; });
+    std::erase_if(held.keywords, [&](const std::string& k) { return std::count(row.keywords.begin(), row.keywords.end(), k) > 0; });
   }
   std::erase_if(_rows, [](const tActionRow& held) { return held.keywords.empty(); });
   _rows.push_back(std::move(row));

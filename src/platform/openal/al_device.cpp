@@ -1,5 +1,10 @@
-// Devices and contexts of the OpenAL Soft back end.
+// Devices and contexts of the OpenAL back end: OpenAL Soft on the desktop,
+// Emscripten's OpenAL over Web Audio in a browser, which has no loopback
+// devices.
+#if __has_include(<AL/alext.h>)
 #include <AL/alext.h>
+#define VANDRELL_AL_LOOPBACK 1
+#endif
 
 #include <cstdlib>
 #include <string>
@@ -26,6 +31,7 @@ auto quietly(Call call) {
   return result;
 }
 
+#ifdef VANDRELL_AL_LOOPBACK
 struct tLoopbackCalls {
   LPALCLOOPBACKOPENDEVICESOFT open = nullptr;
   LPALCISRENDERFORMATSUPPORTEDSOFT supports = nullptr;
@@ -45,6 +51,7 @@ struct tLoopbackCalls {
   }
   bool present() const { return open && supports && render; }
 };
+#endif
 
 }  // namespace
 
@@ -64,6 +71,9 @@ TAudioDevicePtr TAudioDevice::OpenDefault() {
 }
 
 TAudioDevicePtr TAudioDevice::OpenLoopback(int32_t rate, int32_t channels) {
+#ifndef VANDRELL_AL_LOOPBACK
+  return nullptr;
+#else
   const tLoopbackCalls& calls = tLoopbackCalls::get();
   if (!calls.present() || rate <= 0 || (channels != 1 && channels != 2)) return nullptr;
   ALCdevice* device = calls.open(nullptr);
@@ -76,6 +86,7 @@ TAudioDevicePtr TAudioDevice::OpenLoopback(int32_t rate, int32_t channels) {
   std::vector<ALCint> attributes = {
       ALC_FORMAT_CHANNELS_SOFT, layout, ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT, ALC_FREQUENCY, rate, 0};
   return std::make_shared<TALDevice>(device, std::move(attributes), true);
+#endif
 }
 
 TALDevice::TALDevice(ALCdevice* device, std::vector<ALCint> attributes, bool loopback)
@@ -92,7 +103,9 @@ TAudioContextPtr TALDevice::createContext() {
 
 bool TALDevice::render(int16_t* samples, int32_t frames) {
   if (!_loopback || frames < 0) return false;
+#ifdef VANDRELL_AL_LOOPBACK
   tLoopbackCalls::get().render(_device, samples, frames);
+#endif
   return true;
 }
 

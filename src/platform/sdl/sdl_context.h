@@ -31,19 +31,6 @@ class TGraphics {
   void close();
 };
 
-// Adds the time until it ends to the counted drawing time (platform/draw.h)
-// while counting is on.
-class TDrawTimeScope {
- public:
-  TDrawTimeScope();
-  ~TDrawTimeScope();
-  TDrawTimeScope(const TDrawTimeScope&) = delete;
-  TDrawTimeScope& operator=(const TDrawTimeScope&) = delete;
-
- private:
-  uint64_t _start = 0;
-};
-
 // Starts SDL's video and event subsystems once; false (logged) on failure.
 bool EnsureSdlVideo();
 

@@ -2,8 +2,10 @@
 #include <cstring>
 
 #include "platform/draw.h"
+#include "platform/draw_state.h"
 #include "platform/event.h"
 #include "platform/log.h"
+#include "platform/window_state.h"
 #include "platform/process.h"
 #include "platform/sdl/sdl_context.h"
 #include "platform/sdl/sdl_events.h"
@@ -18,9 +20,6 @@ struct VideoState {
   bool headlessDecided = false;
   bool headless = false;
   TGraphicsPtr current;
-  int32_t clsRed = 0, clsGreen = 0, clsBlue = 0;
-  TPresentHook presentHook = nullptr;
-  void* presentContext = nullptr;
 };
 
 VideoState& video() {
@@ -276,37 +275,20 @@ void Flip(int32_t sync) {
     SDL_RenderSetVSync(g->renderer, wantSync ? 1 : 0);
     g->vsync = wantSync;
   }
-  if (video().presentHook) video().presentHook(video().presentContext);
+  TWindowState::Current().presenting();
   SDL_RenderPresent(g->renderer);
-}
-
-void SetPresentHook(TPresentHook hook, void* context) {
-  video().presentHook = hook;
-  video().presentContext = context;
 }
 
 void Cls() {
   const TDrawTimeScope timed;
   TGraphics* g = video().current.get();
   if (!g || !g->renderer) return;
-  VideoState& v = video();
+  const TWindowState& v = TWindowState::Current();
   Uint8 r, gr, b, a;
   SDL_GetRenderDrawColor(g->renderer, &r, &gr, &b, &a);
   SDL_SetRenderDrawColor(g->renderer, v.clsRed, v.clsGreen, v.clsBlue, 255);
   SDL_RenderClear(g->renderer);
   SDL_SetRenderDrawColor(g->renderer, r, gr, b, a);
-}
-
-void SetClsColor(int32_t red, int32_t green, int32_t blue) {
-  video().clsRed = red & 255;
-  video().clsGreen = green & 255;
-  video().clsBlue = blue & 255;
-}
-
-void GetClsColor(int32_t& red, int32_t& green, int32_t& blue) {
-  red = video().clsRed;
-  green = video().clsGreen;
-  blue = video().clsBlue;
 }
 
 void SetWindowCaption(const std::string& caption) {
