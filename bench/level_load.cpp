@@ -24,6 +24,7 @@
 #include "bench_support.h"
 #include "core/screen.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/gui.h"
@@ -60,7 +61,7 @@ std::set<std::string> picturesOf(const std::string& path) {
       &urls);
   tLevel level;
   tLoading quiet;
-  level.load(path, quiet);
+  tLevelLoader(level).load(path, quiet);
   level.clear();
   SetDebugLogHook(nullptr, nullptr);
   return urls;
@@ -69,7 +70,7 @@ std::set<std::string> picturesOf(const std::string& path) {
 void loadAndClear(const std::string& path) {
   tLevel level;
   tLoading quiet;
-  level.load(path, quiet);
+  tLevelLoader(level).load(path, quiet);
   level.clear();
 }
 
@@ -79,7 +80,7 @@ double frameTime(const char* name, const std::string& path, const std::function<
   const tCurrentScope<tGui> root(std::make_shared<tGui>());
   auto level = std::make_shared<tLevel>();
   tLoading quiet;
-  level->load(path, quiet);
+  tLevelLoader(*level).load(path, quiet);
   tGui::Current().insert(level);
   prepare(*level);
   bench::guiFrame();  // uploads the images before timing

@@ -7,6 +7,7 @@
 #include "audio/audio.h"
 #include "game/level.h"
 #include "game/level_file.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "platform/log.h"
 #include "platform/process_wide.h"
@@ -62,15 +63,16 @@ void tLevelCheck::check(const std::string& path) {
   // the check and dropped after.
   const tCurrentScope<tAudio> audio(std::make_shared<tAudio>());
   auto level = std::make_shared<tLevel>();
+  tLevelLoader loader(*level);
   tLoading quiet;
   int32_t loaded = 0;
   {
     tLogCollector log;
-    loaded = level->load(path, quiet);
+    loaded = loader.load(path, quiet);
     for (tFinding& line : log.lines) add(line.severity, line.place, line.text);
   }
   if (loaded) {
-    checkLevel(*level);
+    checkLevel(*level, loader);
   } else {
     add(ERROR, tFile::LEVEL_PATH + path, "no level here: its location.cfg is missing");
   }
@@ -97,11 +99,11 @@ void tLevelCheck::checkCampaign() {
   }
 }
 
-void tLevelCheck::checkLevel(const tLevel& level) {
-  checkSounds(level);
-  checkNames(level);
+void tLevelCheck::checkLevel(const tLevel& level, const tLevelLoader& loader) {
+  checkSounds(level, loader);
+  checkNames(level, loader);
   checkArguments(level);
-  checkScreen(level);
+  checkScreen(level, loader);
 }
 
 namespace {
@@ -152,12 +154,12 @@ void tLevelCheck::checkArguments(const tLevel& level) {
   }
 }
 
-void tLevelCheck::checkSounds(const tLevel& level) {
+void tLevelCheck::checkSounds(const tLevel& level, const tLevelLoader& loader) {
   for (const auto& [id, mission] : level.missions().missions()) {
     for (const size_t which : {tMission::SOUND_APPLY, tMission::SOUND_COMPLETE}) {
       const std::string& sound = mission->sound(which);
       if (!sound.empty() && !hasFile(tFile::MEDIA_PATH + sound + ".ogg")) {
-        add(ERROR, placeOf(level.missionPlaces(), id), "the sound " + sound + " of mission " + id + " is missing");
+        add(ERROR, placeOf(loader.missionPlaces(), id), "the sound " + sound + " of mission " + id + " is missing");
       }
     }
   }
@@ -169,12 +171,12 @@ void tLevelCheck::checkSounds(const tLevel& level) {
   }
 }
 
-void tLevelCheck::checkNames(const tLevel& level) {
+void tLevelCheck::checkNames(const tLevel& level, const tLevelLoader& loader) {
   for (const auto& [tag, pics] : level.mtags()) {
     if (tag.empty() || level.missions().find(tag)) continue;
     for (const auto& ref : pics) {
       if (const auto pic = ref.lock()) {
-        add(WARNING, placeOf(level.picPlaces(), pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
+        add(WARNING, placeOf(loader.picPlaces(), pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
       }
     }
   }
@@ -182,26 +184,26 @@ void tLevelCheck::checkNames(const tLevel& level) {
     if (level.messages().count(source)) continue;
     for (const auto& ref : txts) {
       if (const auto txt = ref.lock()) {
-        add(ERROR, placeOf(level.picPlaces(), txt->id()), "the text " + txt->id() + " names no message " + source);
+        add(ERROR, placeOf(loader.picPlaces(), txt->id()), "the text " + txt->id() + " names no message " + source);
       }
     }
   }
   for (const auto& member : level.items().order()) {
     if (!level.messages().count(member->id() + "_name")) {
-      add(WARNING, placeOf(level.missionPlaces(), member->id()),
+      add(WARNING, placeOf(loader.missionPlaces(), member->id()),
           "the item " + member->id() + " has no caption (message " + member->id() + "_name)");
     }
   }
 }
 
-void tLevelCheck::checkScreen(const tLevel& level) {
+void tLevelCheck::checkScreen(const tLevel& level, const tLevelLoader& loader) {
   const tRect screen = tRect::Create(0.0f, 0.0f, SCREEN_WIDTH, SCREEN_HEIGHT);
   for (const auto& [name, ref] : level.pics()) {
     const auto pic = std::dynamic_pointer_cast<tPicImage>(ref.lock());
     if (!pic || !pic->visual().getPixmap()) continue;
     const tRect r = pic->visual().rect();
     if (r.xTo() <= screen.x || r.x >= screen.xTo() || r.yTo() <= screen.y || r.y >= screen.yTo()) {
-      add(WARNING, placeOf(level.picPlaces(), name), "the pic " + name + " lies outside the screen");
+      add(WARNING, placeOf(loader.picPlaces(), name), "the pic " + name + " lies outside the screen");
     }
   }
 }

@@ -18,6 +18,7 @@
 namespace vandrell {
 
 class tLevel;
+class tLevelLoader;
 
 class tLevelCheck {
  public:
@@ -42,13 +43,14 @@ class tLevelCheck {
   int32_t count(tSeverity severity) const;
 
  protected:
-  virtual void checkLevel(const tLevel& level);
-  void checkSounds(const tLevel& level);
-  void checkNames(const tLevel& level);
+  // `loader` built the level and knows where its records are.
+  virtual void checkLevel(const tLevel& level, const tLevelLoader& loader);
+  void checkSounds(const tLevel& level, const tLevelLoader& loader);
+  void checkNames(const tLevel& level, const tLevelLoader& loader);
   // Every action argument that names a mission, command, group, location,
   // message or text source the level does not have.
   void checkArguments(const tLevel& level);
-  void checkScreen(const tLevel& level);
+  void checkScreen(const tLevel& level, const tLevelLoader& loader);
   void add(tSeverity severity, const std::string& place, const std::string& text);
 
   std::vector<tFinding> _findings;
