@@ -1,6 +1,8 @@
 #include "game/level_check.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -9,13 +11,20 @@
 #include "game/level_file.h"
 #include "game/level_loader.h"
 #include "game/loading.h"
+#include "gui/gui.h"
+#include "hud/panel.h"
+#include "menus/menu_cmd.h"
 #include "platform/log.h"
 #include "platform/process_wide.h"
+#include "platform/window.h"
 #include "resources/campaign.h"
+#include "resources/letter.h"
 #include "resources/media_lookup.h"
+#include "scene/pic_image.h"
+#include "scene/pic_label.h"
+#include "scene/pic_text.h"
 #include "script/action_keywords.h"
 #include "script/command.h"
-#include "scene/pic_image.h"
 
 namespace vandrell {
 
@@ -62,8 +71,14 @@ void tLevelCheck::check(const std::string& path) {
   // The level's music goes to the audio manager; its playlists are kept for
   // the check and dropped after.
   const tCurrentScope<tAudio> audio(std::make_shared<tAudio>());
+  // The level lives in a GUI root of its own, as in the game, so that what
+  // it looks up by message while it loads and runs is found. The game hides
+  // the menu button while a level loads; scripts show it.
+  const tCurrentScope<tGui> root(std::make_shared<tGui>());
   auto level = std::make_shared<tLevel>();
   tLevelLoader loader(*level);
+  tGui::Current().insert(level);
+  tMenuCmd::Current().hide();
   tLoading quiet;
   int32_t loaded = 0;
   {
@@ -71,12 +86,16 @@ void tLevelCheck::check(const std::string& path) {
     loaded = loader.load(path, quiet);
     for (tFinding& line : log.lines) add(line.severity, line.place, line.text);
   }
+  _picPlaces = loader.picPlaces();
+  _missionPlaces = loader.missionPlaces();
   if (loaded) {
-    checkLevel(*level, loader);
+    checkLevel(*level);
+    checkSight(*level);
   } else {
     add(ERROR, tFile::LEVEL_PATH + path, "no level here: its location.cfg is missing");
   }
   level->clear();
+  tMenuCmd::Current().hide();
 }
 
 void tLevelCheck::checkCampaign() {
@@ -99,11 +118,11 @@ void tLevelCheck::checkCampaign() {
   }
 }
 
-void tLevelCheck::checkLevel(const tLevel& level, const tLevelLoader& loader) {
-  checkSounds(level, loader);
-  checkNames(level, loader);
+void tLevelCheck::checkLevel(const tLevel& level) {
+  checkSounds(level);
+  checkNames(level);
   checkArguments(level);
-  checkScreen(level, loader);
+  checkScreen(level);
 }
 
 namespace {
@@ -154,12 +173,12 @@ void tLevelCheck::checkArguments(const tLevel& level) {
   }
 }
 
-void tLevelCheck::checkSounds(const tLevel& level, const tLevelLoader& loader) {
+void tLevelCheck::checkSounds(const tLevel& level) {
   for (const auto& [id, mission] : level.missions().missions()) {
     for (const size_t which : {tMission::SOUND_APPLY, tMission::SOUND_COMPLETE}) {
       const std::string& sound = mission->sound(which);
       if (!sound.empty() && !hasFile(tFile::MEDIA_PATH + sound + ".ogg")) {
-        add(ERROR, placeOf(loader.missionPlaces(), id), "the sound " + sound + " of mission " + id + " is missing");
+        add(ERROR, placeOf(_missionPlaces, id), "the sound " + sound + " of mission " + id + " is missing");
       }
     }
   }
@@ -171,12 +190,12 @@ void tLevelCheck::checkSounds(const tLevel& level, const tLevelLoader& loader) {
   }
 }
 
-void tLevelCheck::checkNames(const tLevel& level, const tLevelLoader& loader) {
+void tLevelCheck::checkNames(const tLevel& level) {
   for (const auto& [tag, pics] : level.mtags()) {
     if (tag.empty() || level.missions().find(tag)) continue;
     for (const auto& ref : pics) {
       if (const auto pic = ref.lock()) {
-        add(WARNING, placeOf(loader.picPlaces(), pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
+        add(WARNING, placeOf(_picPlaces, pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
       }
     }
   }
@@ -184,27 +203,183 @@ void tLevelCheck::checkNames(const tLevel& level, const tLevelLoader& loader) {
     if (level.messages().count(source)) continue;
     for (const auto& ref : txts) {
       if (const auto txt = ref.lock()) {
-        add(ERROR, placeOf(loader.picPlaces(), txt->id()), "the text " + txt->id() + " names no message " + source);
+        add(ERROR, placeOf(_picPlaces, txt->id()), "the text " + txt->id() + " names no message " + source);
       }
     }
   }
   for (const auto& member : level.items().order()) {
     if (!level.messages().count(member->id() + "_name")) {
-      add(WARNING, placeOf(loader.missionPlaces(), member->id()),
+      add(WARNING, placeOf(_missionPlaces, member->id()),
           "the item " + member->id() + " has no caption (message " + member->id() + "_name)");
     }
   }
 }
 
-void tLevelCheck::checkScreen(const tLevel& level, const tLevelLoader& loader) {
+void tLevelCheck::checkScreen(const tLevel& level) {
   const tRect screen = tRect::Create(0.0f, 0.0f, SCREEN_WIDTH, SCREEN_HEIGHT);
   for (const auto& [name, ref] : level.pics()) {
     const auto pic = std::dynamic_pointer_cast<tPicImage>(ref.lock());
     if (!pic || !pic->visual().getPixmap()) continue;
     const tRect r = pic->visual().rect();
     if (r.xTo() <= screen.x || r.x >= screen.xTo() || r.yTo() <= screen.y || r.y >= screen.yTo()) {
-      add(WARNING, placeOf(loader.picPlaces(), name), "the pic " + name + " lies outside the screen");
+      add(WARNING, placeOf(_picPlaces, name), "the pic " + name + " lies outside the screen");
     }
+  }
+}
+
+void tLevelCheck::checkSight(tLevel& level) {
+  // The start commands run up to their first wait. Which locations they
+  // open may hang on the player's progress (a scene still locked), so the
+  // locations keep the flags their files give them.
+  std::map<std::string, std::pair<int32_t, int32_t>> asLoaded;
+  for (const auto& [id, location] : level.locations()) asLoaded[id] = {location->isShow(), location->isEnable()};
+  tGuiObject::sendto(level, GUIMSG_UPDATE{}, tFloatArray{0.0f});
+  for (const auto& [id, location] : level.locations()) {
+    location->show(asLoaded[id].first);
+    location->enable(asLoaded[id].second);
+  }
+  checkWords(level);
+  // Things are searched for in play, under the panel and the menu button.
+  tPanel::Current().show();
+  tMenuCmd::Current().show();
+  checkFindability(level);
+}
+
+namespace {
+
+std::string units(float value) { return std::to_string(std::lround(value)); }
+
+// The label and text pics of a location that show words.
+std::vector<std::shared_ptr<tPicMessage>> wordsOf(const tLocation& location) {
+  std::vector<std::shared_ptr<tPicMessage>> words;
+  for (const auto& member : location.pics().order()) {
+    const auto pic = std::dynamic_pointer_cast<tPicMessage>(member);
+    if (pic && pic->isShow() && pic->visual().getPixmap()) words.push_back(pic);
+  }
+  return words;
+}
+
+bool overlap(const tRect& a, const tRect& b) {
+  return a.x < b.xTo() && b.x < a.xTo() && a.y < b.yTo() && b.y < a.yTo();
+}
+
+}  // namespace
+
+void tLevelCheck::checkWords(const tLevel& level) {
+  for (const auto& [id, location] : level.locations()) {
+    const std::vector<std::shared_ptr<tPicMessage>> words = wordsOf(*location);
+    for (const auto& pic : words) {
+      const tRect rect = pic->visual().rect();
+      const std::string& place = placeOf(_picPlaces, pic->id());
+      // Neighbours in its row bound its slot halfway to them; the screen's
+      // edges bound it where it has none.
+      float left = 0.0f, right = SCREEN_WIDTH;
+      std::string runsOver;
+      for (const auto& other : words) {
+        if (other == pic) continue;
+        const tRect o = other->visual().rect();
+        if (overlap(rect, o) && runsOver.empty()) runsOver = other->id();
+        if (o.y >= rect.yTo() || rect.y >= o.yTo()) continue;
+        const float middle = (pic->visual().h() + other->visual().h()) / 2.0f;
+        if (other->visual().h() < pic->visual().h()) left = std::max(left, middle);
+        if (other->visual().h() > pic->visual().h()) right = std::min(right, middle);
+      }
+      if (const auto* text = dynamic_cast<const tPicText*>(pic.get())) {
+        checkText(level, *text);
+        if (!runsOver.empty()) add(WARNING, place, "the text " + pic->id() + " runs over " + runsOver);
+      } else if (rect.x < left - 0.5f || rect.xTo() > right + 0.5f) {
+        add(WARNING, place, "the label " + pic->id() + " is " + units(rect.w) + " units wide but its slot is " +
+                                units(right - left) + (runsOver.empty() ? "" : ": it runs over " + runsOver));
+      }
+    }
+  }
+}
+
+void tLevelCheck::checkText(const tLevel& level, const tPicText& text) {
+  const std::string& place = placeOf(_picPlaces, text.id());
+  const tGuiText& box = text.words();
+  if (const tLetterPtr& font = box.getLetter()) {
+    for (const std::string& line : box.getLines()) {
+      for (size_t start = 0; start < line.size();) {
+        const size_t end = std::min(line.find(' ', start), line.size());
+        const std::string word = line.substr(start, end - start);
+        if (static_cast<float>(font->width(word)) > box.l()) {
+          add(WARNING, place, "the text " + text.id() + " holds a word " + std::to_string(font->width(word)) +
+                                  " units wide in a box " + units(box.l()) + " wide: " + word);
+        }
+        start = end + 1;
+      }
+    }
+  }
+  const float height = ParamFloat(text.prms(), 3);
+  if (text.visual().t() > height) {
+    add(WARNING, place, "the text " + text.id() + " runs " + units(text.visual().t() - height) +
+                            " units past the foot of its box, " + units(height) + " high");
+  }
+}
+
+void tLevelCheck::checkFindability(tLevel& level) {
+  if (!CurrentGraphics()) {
+    add(NOTE, "", "the findability of " + level.path() + " is not measured: there is no graphics context");
+    return;
+  }
+  tLevelFigures figures{level.path(), {}};
+  for (const auto& [id, things] : tFindability::Things(level)) {
+    tLocation& location = *level.locations().at(id);
+    const int32_t shown = location.isShow(), enabled = location.isEnable();
+    location.show(1);
+    location.enable(1);
+    for (tFindability::tThing& thing : tFindability::Measure(level, id, things)) {
+      judge(level, thing);
+      figures.things.push_back(std::move(thing));
+    }
+    location.enable(enabled);
+    location.show(shown);
+  }
+  _figures.push_back(std::move(figures));
+}
+
+void tLevelCheck::judge(const tLevel& level, const tFindability::tThing& thing) {
+  const std::string& place = placeOf(_picPlaces, thing.name);
+  const std::string& name = thing.name;
+  // A thing that shows only later may find the scene changed by then: what
+  // keeps it from being found now is a warning.
+  const tSeverity fatal = thing.hidden ? WARNING : ERROR;
+  const std::string later = thing.hidden ? " (it is hidden as the level starts; fine if the scene changes before it shows)" : "";
+  std::string problem;
+  if (thing.own > 0.0f && thing.offScreen >= thing.own) {
+    problem = " lies wholly off the screen";
+  } else if (thing.own > 0.0f && thing.underPanel + thing.offScreen >= thing.own) {
+    problem = " lies wholly under the panel";
+  } else if (thing.clickable <= 0.0f) {
+    problem = " cannot be found: " + (thing.visible <= 0.0f          ? std::string("nothing of it shows")
+                                      : !thing.clickTaker.empty() ? "the clicks on it go to " + thing.clickTaker
+                                                                  : "no pixel of it that shows lies in its hit shape");
+  }
+  if (!problem.empty()) {
+    add(fatal, place, name + problem + later);
+    return;
+  }
+  const auto pic = level.pics().count(name) ? level.pics().at(name).lock() : nullptr;
+  if (pic && pic->prms().size() <= 29) {
+    add(ERROR, place, name + " has no hint point (record fields 28 and 29)");
+  } else if (pic && thing.hintMiss > tFindability::HINT_REACH) {
+    add(ERROR, place, "the hint point of " + name + " (" + units(pic->zeb_property_xsos()) + ", " +
+                          units(pic->zeb_property_ysos()) + ") lies " + units(thing.hintMiss) + " units off it");
+  }
+  if (thing.visible < tFindability::SMALL_AREA) {
+    add(WARNING, place, "only " + units(thing.visible) + " square units of " + name + " show (under " +
+                            units(tFindability::SMALL_AREA) + "): hard to see" + later);
+  }
+  if (thing.underPanel + thing.underMenu > thing.own / 2.0f) {
+    const char* where = thing.underMenu <= 0.0f   ? "the panel"
+                        : thing.underPanel <= 0.0f ? "the menu button"
+                                                   : "the panel and the menu button";
+    add(WARNING, place, "more than half of " + name + " lies under " + std::string(where) + later);
+  }
+  if (thing.clickBeside > thing.visible) {
+    add(WARNING, place, "the hit shape of " + name + " is much larger than what shows of it: clicks on " +
+                            units(thing.clickBeside) + " square units beside it count");
   }
 }
 

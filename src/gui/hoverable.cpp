@@ -9,13 +9,21 @@ void tGuiHoverable::keepHover(int32_t flag) { _keepHover = flag; }
 
 int32_t tGuiHoverable::isHover() const { return _hover; }
 
+int32_t tGuiHoverable::hoversAt(float x, float y) { return _keepHover && isVisible() && hovering(x, y) ? 1 : 0; }
+
 int32_t tGuiHoverable::hoverUpdate() {
   const tGuiMouseCatcher& mouse = tGuiMouseCatcher::Current();
-  _hover = _keepHover && isVisible() && hovering(static_cast<float>(mouse.x()), static_cast<float>(mouse.y())) ? 1 : 0;
+  _hover = hoversAt(static_cast<float>(mouse.x()), static_cast<float>(mouse.y()));
   return _hover;
 }
 
-int32_t tGuiHoverable::GUIMSG_HOVER(vandrell::GUIMSG_HOVER&) { return hoverUpdate(); }
+int32_t tGuiHoverable::GUIMSG_HOVER(vandrell::GUIMSG_HOVER& msg) {
+  tHoverList* const* list = msg.inAs<tHoverList*>();
+  if (const auto self = weak_from_this().lock(); list && self) {
+    (*list)->push_back(std::static_pointer_cast<tGuiHoverable>(self));
+  }
+  return hoverUpdate();
+}
 
 void tGuiHoverable::keepTreat(int32_t flag) { _keepTreat = flag; }
 

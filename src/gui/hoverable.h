@@ -22,8 +22,12 @@ class tGuiHoverable : public tGuiObject {
   virtual int32_t isHover() const;
   // Whether the window pixel (x, y) hits this object.
   virtual int32_t hovering(float x, float y) = 0;
+  // Whether the object, as it stands, would be hovered with the pointer at
+  // the window pixel (x, y).
+  int32_t hoversAt(float x, float y);
   // Recomputes the hover flag from the pointer.
   virtual int32_t hoverUpdate();
+  // Recomputes the hover flag; joins the message's hover list when it has one.
   virtual int32_t GUIMSG_HOVER(vandrell::GUIMSG_HOVER& msg);
 
   // Can become the treated object while non-zero.

@@ -2,15 +2,26 @@
 // events, and the per-frame hover and treat passes.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "gui/message.h"
 
 namespace vandrell {
+
+class tGuiHoverable;
+
+// Every hover-enabled object a hover pass reached, in the order the pass met
+// them: the order in which a click's claimants overwrite one another.
+using tHoverList = std::vector<std::weak_ptr<tGuiHoverable>>;
 
 // Input: the std::shared_ptr<tGuiCatcher> to install. Only the root sees it.
 VANDRELL_GUI_MESSAGE(GUIMSG_INSTALLCATCHER);
 // Clears the key table.
 VANDRELL_GUI_MESSAGE(GUIMSG_FLUSHINPUT);
-// Asks every hover-enabled object whether the pointer is over it.
+// Asks every hover-enabled object whether the pointer is over it. Input:
+// none, or a tHoverList* that every object the pass reaches joins, so a tool
+// can ask what a click at any point would reach without moving the pointer.
 VANDRELL_GUI_MESSAGE(GUIMSG_HOVER);
 // Answer: the std::shared_ptr<tGuiHoverable> that takes the pointer.
 VANDRELL_GUI_MESSAGE(GUIMSG_TREAT);

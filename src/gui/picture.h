@@ -20,6 +20,8 @@ class tGuiPicture : public tGuiRect {
   virtual TPixmapPtr getPixmap() const;
   // An image loaded elsewhere, drawn from its own handle.
   virtual void image(const TImagePtr& image) { _image = image; }
+  // The image drawn, all frames; null without one.
+  const TImagePtr& getImage() const { return _image; }
   virtual int32_t _frame() const { return 0; }
   // Sets one side and derives the other from the image's proportions.
   virtual void wideResizeByImage(float l);
