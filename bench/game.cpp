@@ -30,6 +30,7 @@
 #include "bench_support.h"
 #include "core/screen.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/gui.h"
@@ -70,7 +71,7 @@ class tPlayedLevel {
  public:
   explicit tPlayedLevel(const std::string& path) {
     tLoading quiet;
-    _level->load(path, quiet);
+    tLevelLoader(*_level).load(path, quiet);
     tGui::Current().insert(_level);
     _level->bg().color()->SetA(0.0f);
   }

@@ -23,6 +23,7 @@
 #include "audio/audio.h"
 #include "bench_support.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/gui.h"
@@ -59,7 +60,7 @@ std::set<std::string> picturesOf(const std::string& path) {
       &urls);
   tLevel level;
   tLoading quiet;
-  level.load(path, quiet);
+  tLevelLoader(level).load(path, quiet);
   level.clear();
   SetDebugLogHook(nullptr, nullptr);
   return urls;
@@ -68,7 +69,7 @@ std::set<std::string> picturesOf(const std::string& path) {
 void loadAndClear(const std::string& path) {
   tLevel level;
   tLoading quiet;
-  level.load(path, quiet);
+  tLevelLoader(level).load(path, quiet);
   level.clear();
 }
 
@@ -78,7 +79,7 @@ double frameTime(const char* name, const std::string& path, const std::function<
   const tCurrentScope<tGui> root(std::make_shared<tGui>());
   auto level = std::make_shared<tLevel>();
   tLoading quiet;
-  level->load(path, quiet);
+  tLevelLoader(*level).load(path, quiet);
   tGui::Current().insert(level);
   prepare(*level);
   bench::guiFrame();  // uploads the images before timing

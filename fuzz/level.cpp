@@ -21,6 +21,7 @@
 
 #include "audio/audio.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/object.h"
@@ -111,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     auto level = std::make_shared<tLevel>();
     tLoading loading;
-    if (level->load("l", loading)) {
+    if (tLevelLoader(*level).load("l", loading)) {
       checkLoaded(*level);
       for (int i = 0; i < 2; ++i) tGuiObject::sendto(*level, GUIMSG_UPDATE{}, tFloatArray{0.02f});
     }

@@ -17,6 +17,7 @@
 
 #include "audio/audio.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "game/scripting.h"
 #include "gui/gui.h"
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     auto level = std::make_shared<tLevel>();
     tLoading loading;
-    require(level->load("l", loading) == 1);
+    require(tLevelLoader(*level).load("l", loading) == 1);
     tGui::Current().insert(level);
     M_PIC_CLICK::send("gem1");
     tGuiObject::send(GUIMSG_UPDATE{}, tFloatArray{0.02f});

@@ -5,6 +5,7 @@
 #include "audio/audio.h"
 #include "game/app.h"
 #include "game/level_developer.h"
+#include "game/level_loader.h"
 #include "gui/formatter.h"
 #include "gui/gui.h"
 #include "hud/cursor.h"
@@ -119,7 +120,7 @@ int32_t tGame::loadLevel(const std::string& path, tLoading* loading) {
   tCursor::Current().lock(0);
   _level = std::make_shared<tLevel>();
   insertBottom(_level);
-  if (!_level->load(path, *loading)) {
+  if (!tLevelLoader(*_level).load(path, *loading)) {
     DebugLog(tSf::Create("Can't load level %s!").s(path).sf());
     freeLevel();
     return 0;

@@ -1,19 +1,13 @@
 // A level: everything the player sees and plays between two loading screens.
-// It reads its plain-text files in a fixed order (the locations, the shared
-// system missions, then per location its messages, missions, mission groups,
-// pics and extension commands), builds the objects, and ties them together
-// by name. What it builds it holds: its locations in two layers (the lower
-// under the HUD, the upper above it), the pics, commands, command groups,
-// missions, mission groups, messages and on-screen texts, and a shade over
-// everything.
+// The level loader (level_loader.h) builds it from its files. What it builds
+// the level holds: its locations in two layers (the lower under the HUD, the
+// upper above it), the pics, commands, command groups, missions, mission
+// groups, messages and on-screen texts, and a shade over everything.
 //
 // Ownership: the location sets own the pics and commands, the text layer the
 // texts, the mission book the missions; the level's maps of them are weak
 // indexes by name. Script variables name pics strongly, so clear() must run
 // before a level is dropped.
-//
-// Diagnostics go to the debug log; every record being read sets the log's
-// place (file and line), so a line about a bad record leads to it.
 #pragma once
 
 #include <cstdint>
@@ -23,9 +17,7 @@
 #include <vector>
 
 #include "game/level_bg.h"
-#include "game/loading.h"
 #include "game/mission_group.h"
-#include "game/pic_record.h"
 #include "gui/app_messages.h"
 #include "gui/object_set.h"
 #include "gui/pause_owners.h"
@@ -42,8 +34,6 @@
 #include "script/command_group.h"
 
 namespace vandrell {
-
-class tLevelFile;
 
 class tLevel : public tGuiSet {
   VANDRELL_GUI_HOOKS(tLevel, tGuiSet, &tLevel::GUIMSG_UPDATE, &tLevel::M_APP_RESUME, &tLevel::M_PIC_FIND,
@@ -73,18 +63,6 @@ class tLevel : public tGuiSet {
   // the shade, black.
   tLevel();
 
-  // Builds the level from the folder `path` below "locations/", calling
-  // `loading` between files and records. 0 when "location.cfg" is missing
-  // (the system locations exist then, nothing else).
-  virtual int32_t load(const std::string& path, tLoading& loading);
-  // The per-location files; each 1 when read, 0 when missing (logged).
-  virtual int32_t loadPics(tLocation& location, tLoading& loading);
-  virtual int32_t loadMessages(tLocation& location, tLoading& loading);
-  // The one "sysmissions.cfg" of all levels; `path` is not used.
-  virtual int32_t loadSysMissions(const std::string& path, tLoading& loading);
-  virtual int32_t loadMissions(tLocation& location, tLoading& loading);
-  virtual int32_t loadMissionGroups(tLocation& location, tLoading& loading);
-  virtual int32_t loadExtCommands(tLocation& location, tLoading& loading);
   // Lets go of everything loaded: images, locations, indexes, script
   // variables and the level's own members. Mission groups, texts and the
   // shade stay until the level is dropped.
@@ -188,45 +166,15 @@ class tLevel : public tGuiSet {
   float shade() const { return _shade; }
   float shadeTo() const { return _shadeTo; }
 
-  // Where things were defined, for tools that check a level once it is
-  // loaded: the place ("file:line") of each pic and on-screen text by name,
-  // of each mission by id, and each command's place and script by name.
-  struct tScript {
-    std::string place;
-    std::string text;
-  };
-  const std::map<std::string, std::string>& picPlaces() const { return _picPlaces; }
-  const std::map<std::string, std::string>& missionPlaces() const { return _missionPlaces; }
-  const std::map<std::string, tScript>& scripts() const { return _scripts; }
-
  protected:
+  // The loader fills the level.
+  friend class tLevelLoader;
+
   // The HUD objects a level builds, between the lower layer and the texts.
   // They are process-wide, replaced by every new level: the universal
   // button, the resist meter and the bottom panel, in that order. The panel
   // holds the level's item row.
   virtual void buildHud();
-  // The further locations of "location.cfg", after the main one on its
-  // first line.
-  virtual void loadLocations(tLevelFile& file);
-  // A new location of the folder `folder`, entered under `id` at the top of
-  // `layer`; null when the id is taken (logged).
-  std::shared_ptr<tLocation> addLocation(tLocationLayer& layer, const std::string& folder, const std::string& id);
-  // One record of "objects.cfg".
-  virtual void loadPic(tLocation& location, const tPicRecord& record, tLevelFile& file);
-  // A pic of an image kind: its commands, hide type and blend.
-  virtual void loadPicActions(tLocation& location, tPicImage& pic, const tPicRecord& record,
-                              const tLevelFile& file);
-  // A command of the script `text`, entered in `set` and in _commands under
-  // `name`; false, and the command dropped, when the set already has a
-  // member of that name.
-  bool addCommand(tGuiSet& set, const tCommandPtr& command, const std::string& name, const std::string& text);
-  // `text` parsed as a command for the set, or null when it is empty.
-  tCommandPtr parseCommand(tGuiSet& set, const std::string& text, const std::string& name);
-  // One "command" or "condition" directive of "extcommands.cfg".
-  void loadExtCommand(tLocation& location, const std::string& directive, const std::string& text,
-                      const std::vector<std::shared_ptr<tCommandGroup>>& open);
-  void loadExtCondition(tLocation& location, const std::string& directive, const std::string& text,
-                        const std::string& record, const std::vector<std::shared_ptr<tCommandGroup>>& open);
   // The filter the level's state asks for: none while playing, the fade's
   // while fading to black, the pause's (nothing gets through) while paused.
   void setupFilter();
@@ -242,10 +190,6 @@ class tLevel : public tGuiSet {
   void loadVariables(const tConfigBase& cfg);
   // Every saved name the level no longer has, reported.
   void reportStale(const tConfigBase& cfg) const;
-  // Every location in id order, for a loader of one file each.
-  template <class Loader>
-  void eachLocation(Loader load);
-
   std::string _path;
   tCacheResourceManager _rm;
   std::shared_ptr<tLevelBg> _bg = std::make_shared<tLevelBg>();
@@ -274,9 +218,6 @@ class tLevel : public tGuiSet {
   // Lets nothing through.
   std::shared_ptr<tGuiMessageFilter> _fPause = std::make_shared<tGuiMessageFilter>();
   tPauseOwners _pause;
-  std::map<std::string, std::string> _picPlaces;
-  std::map<std::string, std::string> _missionPlaces;
-  std::map<std::string, tScript> _scripts;
 };
 
 template <class Visit>

@@ -8,6 +8,7 @@
 #include "audio/audio.h"
 #include "game/level.h"
 #include "game/level_file.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "gui/gui.h"
 #include "hud/panel.h"
@@ -74,15 +75,18 @@ void tLevelCheck::check(const std::string& path) {
   // the menu button while a level loads; scripts show it.
   const tCurrentScope<tGui> root(std::make_shared<tGui>());
   auto level = std::make_shared<tLevel>();
+  tLevelLoader loader(*level);
   tGui::Current().insert(level);
   tMenuCmd::Current().hide();
   tLoading quiet;
   int32_t loaded = 0;
   {
     tLogCollector log;
-    loaded = level->load(path, quiet);
+    loaded = loader.load(path, quiet);
     for (tFinding& line : log.lines) add(line.severity, line.place, line.text);
   }
+  _picPlaces = loader.picPlaces();
+  _missionPlaces = loader.missionPlaces();
   if (loaded) {
     checkLevel(*level);
     checkSight(*level);
@@ -178,7 +182,7 @@ void tLevelCheck::checkSounds(const tLevel& level) {
     for (const size_t which : {tMission::SOUND_APPLY, tMission::SOUND_COMPLETE}) {
       const std::string& sound = mission->sound(which);
       if (!sound.empty() && !hasFile(tFile::MEDIA_PATH + sound + ".ogg")) {
-        add(ERROR, placeOf(level.missionPlaces(), id), "the sound " + sound + " of mission " + id + " is missing");
+        add(ERROR, placeOf(_missionPlaces, id), "the sound " + sound + " of mission " + id + " is missing");
       }
     }
   }
@@ -195,7 +199,7 @@ void tLevelCheck::checkNames(const tLevel& level) {
     if (tag.empty() || level.missions().find(tag)) continue;
     for (const auto& ref : pics) {
       if (const auto pic = ref.lock()) {
-        add(WARNING, placeOf(level.picPlaces(), pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
+        add(WARNING, placeOf(_picPlaces, pic->id()), "the tag " + tag + " of " + pic->id() + " names no mission");
       }
     }
   }
@@ -203,13 +207,13 @@ void tLevelCheck::checkNames(const tLevel& level) {
     if (level.messages().count(source)) continue;
     for (const auto& ref : txts) {
       if (const auto txt = ref.lock()) {
-        add(ERROR, placeOf(level.picPlaces(), txt->id()), "the text " + txt->id() + " names no message " + source);
+        add(ERROR, placeOf(_picPlaces, txt->id()), "the text " + txt->id() + " names no message " + source);
       }
     }
   }
   for (const auto& member : level.items().order()) {
     if (!level.messages().count(member->id() + "_name")) {
-      add(WARNING, placeOf(level.missionPlaces(), member->id()),
+      add(WARNING, placeOf(_missionPlaces, member->id()),
           "the item " + member->id() + " has no caption (message " + member->id() + "_name)");
     }
   }
@@ -222,7 +226,7 @@ void tLevelCheck::checkScreen(const tLevel& level) {
     if (!pic || !pic->visual().getPixmap()) continue;
     const tRect r = pic->visual().rect();
     if (r.xTo() <= screen.x || r.x >= screen.xTo() || r.yTo() <= screen.y || r.y >= screen.yTo()) {
-      add(WARNING, placeOf(level.picPlaces(), name), "the pic " + name + " lies outside the screen");
+      add(WARNING, placeOf(_picPlaces, name), "the pic " + name + " lies outside the screen");
     }
   }
 }
@@ -270,7 +274,7 @@ void tLevelCheck::checkWords(const tLevel& level) {
     const std::vector<std::shared_ptr<tPicMessage>> words = wordsOf(*location);
     for (const auto& pic : words) {
       const tRect rect = pic->visual().rect();
-      const std::string& place = placeOf(level.picPlaces(), pic->id());
+      const std::string& place = placeOf(_picPlaces, pic->id());
       // Its slot is as wide as the step to its nearest neighbour in its row
       // (a pic whose position lies level with its words; the screen without
       // one), placed about its position as its hotspot is placed in it.
@@ -298,7 +302,7 @@ void tLevelCheck::checkWords(const tLevel& level) {
 }
 
 void tLevelCheck::checkText(const tLevel& level, const tPicText& text) {
-  const std::string& place = placeOf(level.picPlaces(), text.id());
+  const std::string& place = placeOf(_picPlaces, text.id());
   const tGuiText& box = text.words();
   if (const tLetterPtr& font = box.getLetter()) {
     for (const std::string& line : box.getLines()) {
@@ -342,7 +346,7 @@ void tLevelCheck::checkFindability(tLevel& level) {
 }
 
 void tLevelCheck::judge(const tLevel& level, const tFindability::tThing& thing) {
-  const std::string& place = placeOf(level.picPlaces(), thing.name);
+  const std::string& place = placeOf(_picPlaces, thing.name);
   const std::string& name = thing.name;
   // A thing that shows only later may find the scene changed by then: what
   // keeps it from being found now is a warning.

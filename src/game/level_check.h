@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,6 +80,10 @@ class tLevelCheck {
   void add(tSeverity severity, const std::string& place, const std::string& text);
 
   std::vector<tFinding> _findings;
+  // Where the loader read each pic and on-screen text, and each mission, of
+  // the level being checked.
+  std::map<std::string, std::string> _picPlaces;
+  std::map<std::string, std::string> _missionPlaces;
   std::vector<tLevelFigures> _figures;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/level_test_support.h"
 #include "gui/gui_test_support.h"
 #include "hud/panel.h"
@@ -359,7 +360,7 @@ TEST_F(LevelLoadingTest, TheLoadingScreenPresentsFramesWhileALevelLoads) {
   tSlowProgressLoading loading(time.clock);
   ASSERT_EQ(presents, 1);
   tLevel level;
-  ASSERT_EQ(level.load("basic", loading), 1);
+  ASSERT_EQ(tLevelLoader(level).load("basic", loading), 1);
   // 37 steps of 40 ms are 1.48 s: the 10 frames per second animation moves
   // on 14 times (give or take the rounding of its clock).
   EXPECT_NEAR(presents - 1, 14, 1);

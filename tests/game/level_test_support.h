@@ -11,6 +11,7 @@
 
 #include "audio/audio.h"
 #include "game/level.h"
+#include "game/level_loader.h"
 #include "game/loading.h"
 #include "platform/process_wide.h"
 #include "resources/media_lookup.h"
@@ -38,7 +39,7 @@ class tLevelWorld {
   // A new level loaded from locations/`path`; `loaded` tells how that went.
   std::shared_ptr<tLevel> load(const std::string& path) {
     auto level = std::make_shared<tLevel>();
-    loaded = level->load(path, loading);
+    loaded = tLevelLoader(*level).load(path, loading);
     return level;
   }
   // The lines written about a record, as "place: line", without the
