@@ -71,7 +71,7 @@ class LevelDeveloperThingsTest : public RenderTest {
     RenderTest::SetUp();
     StartScripting();
     tGui::Current().insert(level);
-    ASSERT_EQ(level->load("findable", loading), 1);
+    ASSERT_EQ(tLevelLoader(*level).load("findable", loading), 1);
     // The start: the panel and the menu button show.
     tGuiObject::sendto(*level, GUIMSG_UPDATE{}, tFloatArray{0.0f});
     developer->level(level);
