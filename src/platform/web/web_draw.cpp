@@ -299,6 +299,16 @@ void RenderFrame(const TImagePtr& image, int32_t frame, float ax, float ay, floa
   const GLuint texture = frameTexture(*image, frame);
   if (!texture || !target(texture)) return;
   const TDrawState& s = TDrawState::Current();
+  if (s.tform_rot == 0.0f && s.tform_scale_x >= 0.0f && s.tform_scale_y >= 0.0f) {
+    // Unturned, unmirrored pictures start on a whole pixel and span whole
+    // pixels, cut toward zero as SDL's renderer places them: words set at
+    // fractions of a pixel stay crisp and look as on the desktop.
+    const TDrawPoint a = s.place(ax, ay, x0, y0);
+    const float left = std::trunc(a.x), top = std::trunc(a.y);
+    const float right = left + std::trunc(w * s.tform_scale_x), bottom = top + std::trunc(h * s.tform_scale_y);
+    addQuad({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, 0.0f, 0.0f, 1.0f, 1.0f);
+    return;
+  }
   addQuad({s.place(ax, ay, x0, y0), s.place(ax, ay, x0 + w, y0), s.place(ax, ay, x0 + w, y0 + h),
            s.place(ax, ay, x0, y0 + h)},
           0.0f, 0.0f, 1.0f, 1.0f);
